@@ -17,11 +17,12 @@ FakeHost& HostOf(PF_ProgPtr effect_ref)
     return *reinterpret_cast<FakeHost*>(effect_ref);
 }
 
-PF_Err AddParam(PF_ProgPtr effect_ref, A_long /*index*/, PF_ParamDef* def)
+PF_Err AddParam(PF_ProgPtr effect_ref, A_long index, PF_ParamDef* def)
 {
     FakeHost& host = HostOf(effect_ref);
     const int call = static_cast<int>(host.addedParams.size());
     host.addedParams.push_back(*def);
+    host.addParamIndices.push_back(index);
     const bool popup = def->param_type == PF_Param_POPUP && def->u.pd.u.namesptr;
     host.addedChoices.push_back(popup ? def->u.pd.u.namesptr : "");
     return call == host.addParamFailAt ? host.addParamError : PF_Err_NONE;

@@ -35,6 +35,7 @@ struct FakeHost {
     // add_param: every definition as passed, and the popup entries it pointed to.
     std::vector<PF_ParamDef> addedParams;
     std::vector<std::string> addedChoices;
+    std::vector<A_long> addParamIndices;  // the index argument of each call
     int addParamFailAt = -1;  // zero-based call that fails, or -1
     PF_Err addParamError = PF_Err_NONE;
 
