@@ -12,6 +12,7 @@
 // and Xor. Returns nothing. Allocates per pass and frees before returning; if an
 // allocation fails the pass is left out, so the frame still holds each pixel once.
 // Has no global state: calls on different frames may run on different threads.
+// Frames of up to 2^31 - 1 pixels; a frame with width or height 0 is left as is.
 #pragma once
 
 #include <cstdint>

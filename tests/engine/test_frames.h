@@ -1,0 +1,70 @@
+// Helpers for the engine tests: frames as arrays of 4-byte pixels, a call of
+// SortLines on a copy, and every key computed from its definition, independently
+// of the engine's own key functions.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "line_sort.h"
+
+using Pixel = std::array<unsigned char, 4>;  // colour bytes 0-2, alpha byte 3
+using Frame = std::vector<Pixel>;            // row-major
+static_assert(sizeof(Pixel) == 4, "a frame must be a packed RGBA buffer");
+
+// The key that a comparator orders by; "Min" is the largest byte, "Max" the smallest.
+inline int32_t ReferenceKey(SortComparator comparator, const Pixel& p) {
+    const int32_t b0 = p[0], b1 = p[1], b2 = p[2];
+    switch (comparator) {
+    case SortComparator::Average:
+        return (b0 + b1 + b2) / 3;
+    case SortComparator::Multiply:
+        return b0 * b1 * b2;
+    case SortComparator::Min:
+        return std::max({b0, b1, b2});
+    case SortComparator::Max:
+        return std::min({b0, b1, b2});
+    default:
+        return b0 ^ b1 ^ b2;
+    }
+}
+
+inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {
+    SortLines(SortImage{frame.empty() ? nullptr : frame.front().data(), width, height, 4}, options);
+    return frame;
+}
+
+// Grey pixels whose Average key is the given value; alpha numbers them.
+inline Frame GreyPixels(const std::vector<int32_t>& keys) {
+    Frame frame;
+    for (int32_t key : keys) {
+        const auto k = static_cast<unsigned char>(key);
+        frame.push_back({k, k, k, static_cast<unsigned char>(frame.size())});
+    }
+    return frame;
+}
+
+inline std::vector<int32_t> KeysOf(const Frame& frame, SortComparator comparator) {
+    std::vector<int32_t> keys;
+    for (const Pixel& p : frame) {
+        keys.push_back(ReferenceKey(comparator, p));
+    }
+    return keys;
+}
+
+// Random bytes, alpha included; with fewValues the bytes come from a handful of
+// values, so that equal keys, zero bytes and long runs are common.
+inline Frame RandomFrame(std::mt19937& random, size_t pixels, bool fewValues) {
+    const unsigned char few[] = {0, 1, 7, 128, 254, 255};
+    std::uniform_int_distribution<size_t> pick(0, sizeof few - 1);
+    Frame frame(pixels);
+    for (Pixel& p : frame) {
+        for (unsigned char& byte : p) {
+            byte = fewValues ? few[pick(random)] : static_cast<unsigned char>(random());
+        }
+    }
+    return frame;
+}
