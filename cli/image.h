@@ -1,0 +1,11 @@
+// Image: a picture in memory as image files hold it, row-major, 4 bytes a pixel
+// in the order red, green, blue, alpha, rows packed without gaps.
+#pragma once
+
+#include <vector>
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgba;
+};
