@@ -1,0 +1,30 @@
+// What the benchmarks share: the frame sizes, the case names, the generated
+// input for each size, and the registration of each group of cases.
+//
+// Case names read "<width>x<height>/<what>", e.g. "3840x2160/render/AllPixels/Column/Average";
+// bench/run divides each case's time by the "memcpy" case of the same size.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct FrameSize {
+    uint32_t width;
+    uint32_t height;
+};
+
+inline const FrameSize kFrameSizes[] = {{1920, 1080}, {3840, 2160}};
+
+// The user's Highlights threshold; the render driver hands the engine 255 minus it.
+constexpr int32_t kThreshold = 45;
+
+inline std::string SizeName(FrameSize size) {
+    return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
+
+// NaturalFrame of that size, made once and kept for the run.
+const std::vector<unsigned char>& InputFrame(FrameSize size);
+
+void RegisterEngineBenchmarks();
+void RegisterRenderBenchmarks();

@@ -1,0 +1,98 @@
+// Whole renders through EntryPointFunc with the fake host: the input layer in
+// params[0], Mode, Orientation and Comparator as popup values and Threshold as a
+// slider value in params[1..4], as the host hands them to Render.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench_cases.h"
+#include "fake_host.h"
+#include "parameters.h"
+#include "peak_memory.h"
+
+namespace {
+
+struct RenderCase {
+    PF_ParamValue mode;
+    PF_ParamValue orientation;
+    PF_ParamValue comparator;
+};
+
+// A host world of the input frame, in the host's byte order.
+std::vector<PF_Pixel> HostPixels(FrameSize size) {
+    const std::vector<unsigned char>& rgba = InputFrame(size);
+    std::vector<PF_Pixel> pixels(rgba.size() / 4);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = PF_Pixel{rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
+    }
+    return pixels;
+}
+
+PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
+    PF_LayerDef world{};
+    world.data = pixels.data();
+    world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
+    world.width = static_cast<A_long>(size.width);
+    world.height = static_cast<A_long>(size.height);
+    return world;
+}
+
+void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
+    std::vector<PF_Pixel> inputPixels = HostPixels(size);
+    std::vector<PF_Pixel> outputPixels(inputPixels.size(), PF_Pixel{1, 1, 1, 1});
+    PF_LayerDef output = World(outputPixels, size);
+    PF_ParamDef defs[ParamCount] = {};
+    defs[InputLayerParam].u.ld = World(inputPixels, size);
+    defs[ModeParam].u.pd.value = settings.mode;
+    defs[OrientationParam].u.pd.value = settings.orientation;
+    defs[ComparatorParam].u.pd.value = settings.comparator;
+    defs[ThresholdParam].u.sd.value = kThreshold;
+    PF_ParamDef* params[ParamCount];
+    for (int i = 0; i < ParamCount; ++i) {
+        params[i] = &defs[i];
+    }
+    FakeHost host;
+    StartPeakMemory();
+    if (host.Send(PF_Cmd_RENDER, params, &output) != PF_Err_NONE) {
+        state.SkipWithError("Render failed");
+        return;
+    }
+    state.counters["peak_bytes"] = static_cast<double>(PeakMemorySinceStart());
+    for (auto _ : state) {
+        host.progressCalls.clear();
+        benchmark::DoNotOptimize(host.Send(PF_Cmd_RENDER, params, &output));
+        benchmark::ClobberMemory();
+    }
+}
+
+std::string CaseName(FrameSize size, RenderCase settings) {
+    const char* const modes[] = {"", "SimpleSort", "Random", "Highlights", "Shadows", "AllPixels"};
+    const char* const orientations[] = {"", "Column", "Row", "Both"};
+    const char* const comparators[] = {"", "Average", "Multiply", "Min", "Max", "Xor"};
+    std::string name = SizeName(size) + "/render/" + modes[settings.mode];
+    if (settings.mode >= ModeHighlights) {
+        name += std::string("/") + orientations[settings.orientation] + "/" + comparators[settings.comparator];
+    }
+    return name;
+}
+
+void RegisterRenderCase(FrameSize size, RenderCase settings) {
+    benchmark::RegisterBenchmark(CaseName(size, settings).c_str(), RenderFrame, size, settings)
+        ->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+void RegisterRenderBenchmarks() {
+    for (const FrameSize size : kFrameSizes) {
+        RegisterRenderCase(size, {ModeSimpleSort, OrientationColumn, ComparatorAverage});
+        RegisterRenderCase(size, {ModeRandom, OrientationColumn, ComparatorAverage});
+        for (const PF_ParamValue mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
+            for (const PF_ParamValue orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
+                RegisterRenderCase(size, {mode, orientation, ComparatorAverage});
+            }
+        }
+        RegisterRenderCase(size, {ModeAllPixels, OrientationColumn, ComparatorMultiply});
+    }
+}
