@@ -1,7 +1,39 @@
-// Render driver (being built).
-#include "handlers.h"
+// Render: the effect's answer to PF_Cmd_RENDER. Checks the host's records, copies
+// the input frame into a working copy, rearranges it as Mode says and writes it to
+// the output world with progress. Every working byte is held by the working copy,
+// which is released on every path.
+#include <new>
 
-PF_Err Render(PF_InData*, PF_OutData*, PF_ParamDef*[], PF_LayerDef*)
+#include "arrange_frame.h"
+#include "frame_copy.h"
+#include "handlers.h"
+#include "parameters.h"
+#include "suite_cache.h"
+
+PF_Err Render(PF_InData* in_data, PF_OutData* /*out_data*/, PF_ParamDef* params[], PF_LayerDef* output)
 {
-    return PF_Err_NONE;
+    if (!in_data) return PF_Err_BAD_CALLBACK_PARAM;
+    // Built first so that a host without a basic suite is refused before any pixel
+    // is read; it throws that host's error code. No suite is taken from it.
+    const SuiteCache suites(in_data->pica_basicP);
+
+    FrameLayout layout;
+    if (!HasSettingRecords(params) || !ReadFrameLayout(&params[InputLayerParam]->u.ld, output, &layout)) {
+        return PF_Err_BAD_CALLBACK_PARAM;
+    }
+    const RenderSettings settings = ReadRenderSettings(params);
+    if (layout.writtenColumns == 0 || layout.writtenRows == 0) return PF_Err_NONE;
+    if (layout.writtenRows > 1 && !in_data->inter.progress) return PF_Err_BAD_CALLBACK_PARAM;
+    if (!CanArrange(layout, settings)) return PF_Err_OUT_OF_MEMORY;
+
+    // Everything is allocated and arranged before the first output byte is written,
+    // so running out of memory leaves the output world untouched.
+    std::unique_ptr<PF_Pixel[]> frame;
+    try {
+        frame = CopyIn(layout);
+        ArrangeFrame(frame.get(), layout, settings);
+    } catch (const std::bad_alloc&) {
+        return PF_Err_OUT_OF_MEMORY;
+    }
+    return CopyOut(frame.get(), layout, *in_data);
 }

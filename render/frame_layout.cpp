@@ -1,0 +1,32 @@
+// Checks the input and output worlds and sizes the render from them.
+#include "frame_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsWalkable(const PF_LayerDef& world)
+{
+    if (world.width < 0 || world.height < 0) return false;
+    if (int64_t{world.rowbytes} < 4 * int64_t{world.width}) return false;
+    return world.data || world.width == 0 || world.height == 0;
+}
+
+}  // namespace
+
+bool ReadFrameLayout(const PF_LayerDef* input, PF_LayerDef* output, FrameLayout* layout)
+{
+    if (!input || !output || !IsWalkable(*input) || !IsWalkable(*output)) return false;
+    layout->input = input;
+    layout->output = output;
+    layout->width = input->width;
+    layout->height = input->height;
+    layout->writtenColumns = std::min(input->width, output->width);
+    layout->writtenRows = std::min(input->height, output->height);
+    return true;
+}
+
+int64_t PixelCount(const FrameLayout& layout)
+{
+    return layout.width * layout.height;
+}

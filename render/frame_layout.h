@@ -1,0 +1,25 @@
+// FrameLayout: the worlds of one render and how much of each it uses.
+//
+// The whole input frame is read and rearranged; only the part that lies within
+// both worlds is written, so an output world smaller than the input is never
+// overrun. Sizes are 64-bit so that offsets within large frames cannot overflow.
+// ReadFrameLayout returns false, and fills nothing, when either world cannot be
+// walked safely: a null record, a negative size, rowbytes below 4 bytes a pixel,
+// or no pixel data behind a non-empty world. The layout borrows both worlds.
+#pragma once
+
+#include <cstdint>
+
+#include "host_api.h"
+
+struct FrameLayout {
+    const PF_LayerDef* input;
+    PF_LayerDef* output;
+    int64_t width;  // of the input frame
+    int64_t height;
+    int64_t writtenColumns;  // of the output: the columns and rows within both worlds
+    int64_t writtenRows;
+};
+
+bool ReadFrameLayout(const PF_LayerDef* input, PF_LayerDef* output, FrameLayout* layout);
+int64_t PixelCount(const FrameLayout& layout);

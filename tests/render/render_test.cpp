@@ -1,0 +1,212 @@
+// Render through EntryPointFunc with a fake host: each Mode against the ordering or
+// the engine called directly, the option mapping, strides, progress and stopping,
+// and the records a render must refuse without touching the output.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+
+#include "fake_host.h"
+#include "line_sort.h"
+#include "orderings.h"
+#include "parameters.h"
+#include "test_world.h"
+
+namespace {
+
+struct Settings {
+    A_long mode = ModeHighlights;
+    A_long orientation = OrientationColumn;
+    A_long comparator = ComparatorAverage;
+    A_long threshold = 45;
+};
+
+// What the engine makes of a frame in the host's byte order.
+std::vector<PF_Pixel> SortedByEngine(std::vector<PF_Pixel> frame, int width, int height, SortOptions options)
+{
+    std::vector<unsigned char> rgba;
+    for (const PF_Pixel& p : frame) rgba.insert(rgba.end(), {p.red, p.green, p.blue, p.alpha});
+    SortLines(SortImage{rgba.data(), uint32_t(width), uint32_t(height), 4}, options);
+    for (size_t i = 0; i < frame.size(); ++i) {
+        frame[i] = {rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
+    }
+    return frame;
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 12;
+    static constexpr int kHeight = 9;
+
+    RenderTest() : input(kWidth, kHeight, 3), frame(RandomPixels(kWidth * kHeight, 3)) { input.Fill(frame); }
+
+    PF_Err Send(const Settings& settings, TestWorld& output, TestWorld* source = nullptr)
+    {
+        PF_ParamDef defs[ParamCount] = {};
+        defs[InputLayerParam].u.ld = (source ? source : &input)->layer;
+        defs[ModeParam].u.pd.value = settings.mode;
+        defs[OrientationParam].u.pd.value = settings.orientation;
+        defs[ComparatorParam].u.pd.value = settings.comparator;
+        defs[ThresholdParam].u.sd.value = settings.threshold;
+        PF_ParamDef* params[ParamCount];
+        for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
+        return host.Send(PF_Cmd_RENDER, params, &output.layer);
+    }
+
+    // A full render into an output world with its own row gap, checked for the
+    // properties every render has: success, no stray write, the input's pixels.
+    std::vector<PF_Pixel> Rendered(const Settings& settings)
+    {
+        TestWorld output(kWidth, kHeight, 1);
+        EXPECT_EQ(Send(settings, output), PF_Err_NONE);
+        EXPECT_TRUE(output.CanariesIntact());
+        EXPECT_EQ(PixelMultiset(output.Pixels()), PixelMultiset(frame));
+        EXPECT_EQ(input.Pixels(), frame);
+        EXPECT_TRUE(input.CanariesIntact());
+        return output.Pixels();
+    }
+
+    void ExpectOutputUntouched(PF_Err expected, TestWorld& output, TestWorld* source = nullptr,
+                               const Settings& settings = {})
+    {
+        EXPECT_EQ(Send(settings, output, source), expected);
+        EXPECT_EQ(output.Pixels(), std::vector<PF_Pixel>(output.Pixels().size(), Canary()));
+        EXPECT_TRUE(output.CanariesIntact());
+        EXPECT_TRUE(host.progressCalls.empty());
+    }
+
+    FakeHost host;
+    TestWorld input;
+    std::vector<PF_Pixel> frame;
+};
+
+TEST_F(RenderTest, EngineModesReachTheEngineWithMappedOptions)
+{
+    using D = SortDirection;
+    using C = SortComparator;
+    using M = SortMode;
+    const std::pair<Settings, SortOptions> cases[] = {
+        {{ModeHighlights, OrientationRow, ComparatorAverage, 45}, {D::Row, C::Average, M::Highlights, 210}},
+        {{ModeHighlights, OrientationRow, ComparatorAverage, 0}, {D::Row, C::Average, M::Highlights, 255}},
+        {{ModeHighlights, OrientationRow, ComparatorAverage, 255}, {D::Row, C::Average, M::Highlights, 0}},
+        {{ModeHighlights, OrientationRow, ComparatorAverage, -7}, {D::Row, C::Average, M::Highlights, 0}},
+        {{ModeHighlights, OrientationColumn, ComparatorMax, 90}, {D::Column, C::Max, M::Highlights, 165}},
+        {{ModeShadows, OrientationRow, ComparatorAverage, 45}, {D::Row, C::Average, M::Shadows, 45}},
+        {{ModeShadows, OrientationColumn, ComparatorMultiply, -7}, {D::Column, C::Multiply, M::Shadows, 0}},
+        {{ModeAllPixels, OrientationBoth, ComparatorMin, 45}, {D::Both, C::Min, M::AllPixels, 45}},
+        {{ModeAllPixels, OrientationColumn, ComparatorXor, 45}, {D::Column, C::Xor, M::AllPixels, 45}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Rendered(c.first), SortedByEngine(frame, kWidth, kHeight, c.second))
+            << "mode " << c.first.mode << ", threshold " << c.first.threshold;
+    }
+}
+
+TEST_F(RenderTest, UnnamedAndOutOfRangeChoicesActAsTheLastNamedOnes)
+{
+    for (A_long beyond : {6, 0, 99}) {
+        EXPECT_EQ(Rendered({beyond, OrientationRow}), Rendered({ModeAllPixels, OrientationRow})) << beyond;
+    }
+    EXPECT_EQ(Rendered({ModeShadows, 4, ComparatorAverage, 120}),
+              Rendered({ModeShadows, OrientationBoth, ComparatorAverage, 120}));
+    EXPECT_EQ(Rendered({ModeAllPixels, OrientationRow, 6}), Rendered({ModeAllPixels, OrientationRow, ComparatorXor}));
+}
+
+TEST_F(RenderTest, WholeFrameModesMatchTheirOrderingsWhateverTheOtherSettings)
+{
+    std::vector<PF_Pixel> expected = frame;
+    SortPixelsByLuma(expected.data(), expected.size());
+    EXPECT_EQ(Rendered({ModeSimpleSort}), expected);
+    EXPECT_EQ(Rendered({ModeSimpleSort, OrientationBoth, ComparatorXor, 200}), expected);
+    EXPECT_EQ(Rendered({ModeSimpleSort, 4, 6, -3}), expected);
+
+    std::srand(99);
+    const std::vector<PF_Pixel> shuffled = Rendered({ModeRandom});
+    std::srand(99);
+    expected = frame;
+    ShufflePixels(expected.data(), expected.size());
+    EXPECT_EQ(shuffled, expected);
+}
+
+TEST_F(RenderTest, ReportsRowsTwoToLastAndStopsWhenTheHostSaysSo)
+{
+    Rendered({});
+    std::vector<std::pair<A_long, A_long>> expected;
+    for (A_long row = 2; row <= kHeight; ++row) expected.emplace_back(row, kHeight);
+    EXPECT_EQ(host.progressCalls, expected);
+
+    host.progressCalls.clear();
+    host.stopAtProgressCall = 2;  // the report after row 3
+    host.stopCode = 1234;
+    TestWorld output(kWidth, kHeight, 1);
+    EXPECT_EQ(Send({ModeSimpleSort}, output), 1234);
+    EXPECT_EQ(host.progressCalls.size(), 3u);
+    std::vector<PF_Pixel> sorted = frame;
+    SortPixelsByLuma(sorted.data(), sorted.size());
+    const std::vector<PF_Pixel> written = output.Pixels();
+    for (size_t i = 0; i < written.size(); ++i) EXPECT_EQ(written[i], i < 4 * kWidth ? sorted[i] : Canary()) << i;
+    EXPECT_TRUE(output.CanariesIntact());
+}
+
+TEST_F(RenderTest, OneRowIsWrittenWithoutProgressAndEmptyFramesWriteNothing)
+{
+    TestWorld row(kWidth, 1, 2), rowOutput(kWidth, 1, 0);
+    std::vector<PF_Pixel> expected(frame.begin(), frame.begin() + kWidth);
+    row.Fill(expected);
+    EXPECT_EQ(Send({ModeSimpleSort}, rowOutput, &row), PF_Err_NONE);
+    SortPixelsByLuma(expected.data(), expected.size());
+    EXPECT_EQ(rowOutput.Pixels(), expected);
+    EXPECT_TRUE(host.progressCalls.empty());
+
+    TestWorld noRows(kWidth, 0, 1), noColumns(0, kHeight, 1), output(kWidth, kHeight, 1);
+    ExpectOutputUntouched(PF_Err_NONE, output, &noRows);
+    ExpectOutputUntouched(PF_Err_NONE, output, &noColumns);
+}
+
+TEST_F(RenderTest, SmallerOutputGetsOnlyWhatFitsOfTheSortedFrame)
+{
+    TestWorld output(kWidth - 5, kHeight - 4, 2);
+    EXPECT_EQ(Send({ModeSimpleSort}, output), PF_Err_NONE);
+    std::vector<PF_Pixel> sorted = frame;
+    SortPixelsByLuma(sorted.data(), sorted.size());
+    for (int y = 0; y < kHeight - 4; ++y) {
+        for (int x = 0; x < kWidth - 5; ++x) EXPECT_EQ(output.At(x, y), sorted[y * kWidth + x]) << x << "," << y;
+    }
+    EXPECT_TRUE(output.CanariesIntact());
+    EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{kHeight - 4}, A_long{kHeight - 4}));
+}
+
+TEST_F(RenderTest, RefusesUnusableRecordsWithoutTouchingTheOutput)
+{
+    TestWorld output(kWidth, kHeight, 1);
+    host.in_data.pica_basicP = nullptr;
+    ExpectOutputUntouched(PF_Err_BAD_CALLBACK_PARAM, output);
+    host.in_data.pica_basicP = &host.basic;
+
+    TestWorld negative(kWidth, kHeight, 0), narrowRows(kWidth, kHeight, 0), noData(kWidth, kHeight, 0);
+    negative.layer.height = -1;
+    narrowRows.layer.rowbytes = 4 * kWidth - 4;
+    noData.layer.data = nullptr;
+    for (TestWorld* source : {&negative, &narrowRows, &noData}) {
+        ExpectOutputUntouched(PF_Err_BAD_CALLBACK_PARAM, output, source);
+    }
+    output.layer.rowbytes = 0;
+    ExpectOutputUntouched(PF_Err_BAD_CALLBACK_PARAM, output);
+    EXPECT_EQ(host.Send(PF_Cmd_RENDER, nullptr, &output.layer), PF_Err_BAD_CALLBACK_PARAM);
+}
+
+TEST_F(RenderTest, FrameTooLargeForMemoryLeavesTheOutputUntouched)
+{
+    // The claimed frame holds about 2^59 pixels: no allocation can succeed, so its
+    // data, a single row here, is never read.
+    TestWorld huge(1, 1, 0);
+    huge.layer.width = 1 << 28;
+    huge.layer.rowbytes = 1 << 30;
+    huge.layer.height = INT_MAX;
+    TestWorld output(4, 4, 1);
+    for (A_long mode : {ModeSimpleSort, ModeRandom, ModeHighlights}) {
+        ExpectOutputUntouched(PF_Err_OUT_OF_MEMORY, output, &huge, {mode});
+    }
+}
+
+}  // namespace
