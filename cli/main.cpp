@@ -109,6 +109,8 @@ int Run(int argc, char** argv)
 
     CLI::App app("Renders images through the Talvenor effect module, as a host does.", "talvenor");
     app.require_subcommand(1);
+    // Paths such as /tmp/out.png are files, not Windows-style /options.
+    app.allow_windows_style_options(false);
     std::string modulePath;
     app.add_option("--module", modulePath, "the effect module to load (default: the one beside talvenor)")
         ->type_name("PATH");

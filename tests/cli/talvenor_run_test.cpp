@@ -1,13 +1,16 @@
 // talvenor run as a user runs it, as a child process against the real effect
-// module: the about and params listings, bad input, Ctrl-C.
+// module: renders in every Mode, the about and params listings, bad input, Ctrl-C.
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <thread>
 
+#include <stb_image.h>
 #include <stb_image_write.h>
 
 #include "child_process.h"
@@ -15,12 +18,35 @@
 
 namespace {
 
+// Each pixel's four bytes as one number, row-major.
+using Pixels = std::vector<uint32_t>;
+
 void WriteRandomPng(const std::string& path, int width, int height)
 {
     std::mt19937 random(20240611);
     std::vector<unsigned char> rgba(static_cast<size_t>(width) * height * 4);
     for (unsigned char& byte : rgba) byte = static_cast<unsigned char>(random());
     ASSERT_TRUE(stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4));
+}
+
+Pixels ReadPixels(const std::string& path, int expectedWidth, int expectedHeight)
+{
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* rgba = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    EXPECT_NE(rgba, nullptr) << path;
+    if (!rgba) return {};
+    EXPECT_EQ(width, expectedWidth);
+    EXPECT_EQ(height, expectedHeight);
+    Pixels pixels(static_cast<size_t>(width) * height);
+    std::memcpy(pixels.data(), rgba, pixels.size() * 4);
+    stbi_image_free(rgba);
+    return pixels;
+}
+
+Pixels Sorted(Pixels pixels)
+{
+    std::sort(pixels.begin(), pixels.end());
+    return pixels;
 }
 
 // Waits until the child handles SIGINT itself; false if it ended first.
@@ -48,7 +74,49 @@ protected:
     }
 
     TalvenorRun Run(const std::vector<std::string>& arguments) { return RunTalvenor(arguments, PathOf("logs")); }
+
+    // Renders and expects success, quietly, since stderr is no terminal here.
+    void Render(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), "render");
+        const TalvenorRun run = Run(arguments);
+        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+    }
 };
+
+TEST_F(TalvenorRunTest, EveryModeRendersAPermutationOfTheInputPixels)
+{
+    const int width = 61, height = 37;
+    WriteRandomPng(PathOf("in.png"), width, height);
+    const Pixels input = ReadPixels(PathOf("in.png"), width, height);
+    const std::vector<std::string> others{"--orientation", "BOTH", "--comparator", "xor", "--threshold", "200"};
+    for (const std::string mode : {"simple sort", "Random", "HIGHLIGHTS", "shadows", "All pixels", "6"}) {
+        for (const bool withOthers : {false, true}) {
+            SCOPED_TRACE(mode + (withOthers ? " with other settings" : ""));
+            std::vector<std::string> arguments{PathOf("in.png"), PathOf("out.png"), "--mode", mode};
+            if (withOthers) arguments.insert(arguments.end(), others.begin(), others.end());
+            Render(arguments);
+            const Pixels output = ReadPixels(PathOf("out.png"), width, height);
+            EXPECT_EQ(Sorted(output), Sorted(input));
+            if (mode == "simple sort" || mode == "Random" || mode == "All pixels") {
+                EXPECT_NE(output, input);
+            }
+        }
+    }
+}
+
+TEST_F(TalvenorRunTest, DemoPictureNeedsNoInputFile)
+{
+    Render({"--demo", PathOf("sorted.png"), "--mode", "1"});
+    Render({"--demo", PathOf("shuffled.png"), "--mode", "2"});
+    const Pixels sorted = ReadPixels(PathOf("sorted.png"), 1280, 720);
+    const Pixels shuffled = ReadPixels(PathOf("shuffled.png"), 1280, 720);
+    Pixels colours = Sorted(sorted);
+    EXPECT_EQ(colours, Sorted(shuffled));
+    EXPECT_NE(sorted, shuffled);
+    EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 1000);
+}
 
 TEST_F(TalvenorRunTest, AboutAndParamsShowWhatTheEffectDeclared)
 {
