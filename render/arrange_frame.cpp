@@ -5,7 +5,6 @@
 #include "line_sort.h"
 #include "orderings.h"
 #include "parameters.h"
-#include "rgba_order.h"
 
 namespace {
 
@@ -17,14 +16,13 @@ bool IsWholeFrameMode(PF_ParamValue mode)
     return mode == ModeSimpleSort || mode == ModeRandom;
 }
 
-void SortLinesOfFrame(PF_Pixel* frame, const FrameLayout& layout, const RenderSettings& settings)
+WorkingFrame SortLinesOfFrame(const FrameLayout& layout, const RenderSettings& settings)
 {
-    const size_t count = static_cast<size_t>(PixelCount(layout));
-    PackRgba(frame, count);
-    const SortImage image{reinterpret_cast<unsigned char*>(frame), static_cast<uint32_t>(layout.width),
+    WorkingFrame frame = CopyIn(layout, PixelOrder::Rgba);
+    const SortImage image{reinterpret_cast<unsigned char*>(frame.pixels.get()), static_cast<uint32_t>(layout.width),
                           static_cast<uint32_t>(layout.height), 4};
     SortLines(image, MakeSortOptions(settings));
-    UnpackRgba(frame, count);
+    return frame;
 }
 
 }  // namespace
@@ -34,18 +32,20 @@ bool CanArrange(const FrameLayout& layout, const RenderSettings& settings)
     return IsWholeFrameMode(settings.mode) || PixelCount(layout) <= kEngineMaxPixels;
 }
 
-void ArrangeFrame(PF_Pixel* frame, const FrameLayout& layout, const RenderSettings& settings)
+WorkingFrame ArrangeFrame(const FrameLayout& layout, const RenderSettings& settings)
 {
-    const size_t count = static_cast<size_t>(PixelCount(layout));
     switch (settings.mode) {
-    case ModeSimpleSort:
-        SortPixelsByLuma(frame, count);
-        break;
-    case ModeRandom:
-        ShufflePixels(frame, count);
-        break;
+    case ModeSimpleSort: {
+        WorkingFrame frame = CopyIn(layout, PixelOrder::Host);
+        SortPixelsByLuma(frame.pixels.get(), static_cast<size_t>(PixelCount(layout)));
+        return frame;
+    }
+    case ModeRandom: {
+        WorkingFrame frame = CopyIn(layout, PixelOrder::Host);
+        ShufflePixels(frame.pixels.get(), static_cast<size_t>(PixelCount(layout)));
+        return frame;
+    }
     default:
-        SortLinesOfFrame(frame, layout, settings);
-        break;
+        return SortLinesOfFrame(layout, settings);
     }
 }

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "arrange_frame.h"
-#include "frame_copy.h"
 #include "handlers.h"
 #include "parameters.h"
 #include "suite_cache.h"
@@ -28,12 +27,11 @@ PF_Err Render(PF_InData* in_data, PF_OutData* /*out_data*/, PF_ParamDef* params[
 
     // Everything is allocated and arranged before the first output byte is written,
     // so running out of memory leaves the output world untouched.
-    std::unique_ptr<PF_Pixel[]> frame;
+    WorkingFrame frame;
     try {
-        frame = CopyIn(layout);
-        ArrangeFrame(frame.get(), layout, settings);
+        frame = ArrangeFrame(layout, settings);
     } catch (const std::bad_alloc&) {
         return PF_Err_OUT_OF_MEMORY;
     }
-    return CopyOut(frame.get(), layout, *in_data);
+    return CopyOut(frame, layout, *in_data);
 }

@@ -1,11 +1,12 @@
-// Converts the working copy in place between the host's pixel byte order (alpha,
-// red, green, blue) and the line sorting engine's (red, green, blue, alpha).
-// Only the bytes within each pixel move; pixels keep their places.
+// Converts one row of pixels between the host's byte order (alpha, red, green,
+// blue) and the line sorting engine's (red, green, blue, alpha) while copying it
+// from one buffer to another. The two buffers must not overlap; neither needs any
+// alignment. Pixels keep their places; only the bytes within each pixel move.
 #pragma once
 
 #include <cstddef>
 
 #include "host_api.h"
 
-void PackRgba(PF_Pixel* pixels, size_t count);
-void UnpackRgba(PF_Pixel* pixels, size_t count);
+void PackRgbaRow(const PF_Pixel* from, unsigned char* to, size_t count);
+void UnpackRgbaRow(const unsigned char* from, PF_Pixel* to, size_t count);
