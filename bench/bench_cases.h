@@ -27,4 +27,5 @@ inline std::string SizeName(FrameSize size) {
 const std::vector<unsigned char>& InputFrame(FrameSize size);
 
 void RegisterEngineBenchmarks();
+void RegisterEnginePartBenchmarks();
 void RegisterRenderBenchmarks();

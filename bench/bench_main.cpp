@@ -19,6 +19,7 @@ const std::vector<unsigned char>& InputFrame(FrameSize size) {
 
 int main(int argc, char** argv) {
     RegisterEngineBenchmarks();
+    RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -1,7 +1,5 @@
-// The five pixel keys and their qsort comparators. Keys read the three colour
-// bytes only, so alpha never affects the order.
-#include <algorithm>
-
+// The comparators and the stretch key functions, each made from one key of
+// keys.h so that a comparator, its key and its stretch keys always agree.
 #include "line_sort_internal.h"
 
 namespace {
@@ -13,30 +11,34 @@ int CompareByKey(const void* a, const void* b) {
     return key(static_cast<const unsigned char*>(a)) - key(static_cast<const unsigned char*>(b));
 }
 
+// A plain loop with the key inlined, which compilers vectorise.
+template <KeyFunction key>
+void StretchKeys(const unsigned char* first, int32_t count, int32_t* keys) {
+    for (int32_t i = 0; i < count; ++i) {
+        keys[i] = key(PixelAt(first, static_cast<size_t>(i)));
+    }
+}
+
 }  // namespace
-
-int32_t KeyAverage(const unsigned char* pixel) {
-    return (int32_t{pixel[0]} + pixel[1] + pixel[2]) / 3;
-}
-
-int32_t KeyProduct(const unsigned char* pixel) {
-    return int32_t{pixel[0]} * pixel[1] * pixel[2];
-}
-
-int32_t KeyMaxChannel(const unsigned char* pixel) {
-    return std::max({pixel[0], pixel[1], pixel[2]});
-}
-
-int32_t KeyMinChannel(const unsigned char* pixel) {
-    return std::min({pixel[0], pixel[1], pixel[2]});
-}
-
-int32_t KeyXor(const unsigned char* pixel) {
-    return pixel[0] ^ pixel[1] ^ pixel[2];
-}
 
 int CompareAverage(const void* a, const void* b) { return CompareByKey<KeyAverage>(a, b); }
 int CompareProduct(const void* a, const void* b) { return CompareByKey<KeyProduct>(a, b); }
 int CompareMaxChannel(const void* a, const void* b) { return CompareByKey<KeyMaxChannel>(a, b); }
 int CompareMinChannel(const void* a, const void* b) { return CompareByKey<KeyMinChannel>(a, b); }
 int CompareXor(const void* a, const void* b) { return CompareByKey<KeyXor>(a, b); }
+
+void StretchKeysAverage(const unsigned char* first, int32_t count, int32_t* keys) {
+    StretchKeys<KeyAverage>(first, count, keys);
+}
+void StretchKeysProduct(const unsigned char* first, int32_t count, int32_t* keys) {
+    StretchKeys<KeyProduct>(first, count, keys);
+}
+void StretchKeysMaxChannel(const unsigned char* first, int32_t count, int32_t* keys) {
+    StretchKeys<KeyMaxChannel>(first, count, keys);
+}
+void StretchKeysMinChannel(const unsigned char* first, int32_t count, int32_t* keys) {
+    StretchKeys<KeyMinChannel>(first, count, keys);
+}
+void StretchKeysXor(const unsigned char* first, int32_t count, int32_t* keys) {
+    StretchKeys<KeyXor>(first, count, keys);
+}

@@ -1,34 +1,32 @@
 // Line functions: sort one line of a line buffer in place, either whole or run
 // by run, where a run is a maximal stretch of pixels beyond the threshold.
-// Pixels outside every run keep their places.
-#include <cstdlib>
-
+// Pixels outside every run keep their places. Each pixel's key is computed once
+// per line into the pass's scratch; runs are found on those keys before any of
+// them is sorted, and sorting a run leaves the keys after it as they were.
 #include "line_sort_internal.h"
 
 namespace {
 
+int32_t* LineKeys(const unsigned char* line, const LineSorter& pass) {
+    int32_t* keys = pass.scratch.keys;
+    pass.stretchKeyFunction(line, pass.lineLength, keys);
+    return keys;
+}
+
 void SortRuns(unsigned char* line, const LineSorter& pass, RunScanner findStart, RunScanner runLength) {
     const int32_t length = pass.lineLength;
     const int32_t threshold = pass.options->threshold;
+    int32_t* keys = LineKeys(line, pass);
     int32_t position = 0;
     while (position < length) {
-        const int32_t start = position + findStart(PixelAt(line, static_cast<size_t>(position)),
-                                                   pass.keyFunction, length - position, threshold);
-        unsigned char* run = PixelAt(line, static_cast<size_t>(start));
-        const int32_t runPixels = runLength(run, pass.keyFunction, length - start, threshold);
-        SortPixels(run, runPixels, pass.compareFunction);
+        const int32_t start = position + findStart(keys + position, length - position, threshold);
+        const int32_t runPixels = runLength(keys + start, length - start, threshold);
+        SortPixels(PixelAt(line, static_cast<size_t>(start)), keys + start, runPixels, pass.scratch);
         position = start + runPixels;
     }
 }
 
 }  // namespace
-
-void SortPixels(unsigned char* first, int32_t count, CompareFunction compare) {
-    if (count < 2) {
-        return;
-    }
-    std::qsort(first, static_cast<size_t>(count), kPixelBytes, compare);
-}
 
 void SortHighlightRuns(unsigned char* line, const LineSorter& pass) {
     SortRuns(line, pass, FindHighlightStart, HighlightRunLength);
@@ -39,5 +37,5 @@ void SortShadowRuns(unsigned char* line, const LineSorter& pass) {
 }
 
 void SortWholeLine(unsigned char* line, const LineSorter& pass) {
-    SortPixels(line, pass.lineLength, pass.compareFunction);
+    SortPixels(line, LineKeys(line, pass), pass.lineLength, pass.scratch);
 }

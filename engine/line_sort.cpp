@@ -1,10 +1,13 @@
 // SortLines: builds the chain of passes that the direction asks for, then runs
-// each pass through a line buffer of its own.
+// each pass over its lines, a block at a time.
+#include <algorithm>
+
 #include "line_sort_internal.h"
 
 namespace {
 
-// A pass whose record cannot be allocated is left out of the chain.
+// A pass whose record or scratch cannot be allocated is left out of the chain,
+// and the frame stays as the previous pass left it.
 LineSorter* MakePassChain(const SortImage& image, const SortOptions& options) {
     switch (options.direction) {
     case SortDirection::Row:
@@ -23,16 +26,15 @@ LineSorter* MakePassChain(const SortImage& image, const SortOptions& options) {
     }
 }
 
-// Without a line buffer the pass is skipped, and the frame stays as the
-// previous pass left it.
 void RunPass(const SortImage& image, const LineSorter& pass) {
-    unsigned char* lines = ExtractLines(image, pass);
-    if (lines == nullptr) {
-        return;
+    int32_t firstLine = 0;
+    while (firstLine < pass.lineCount) {
+        const int32_t lineCount = std::min(pass.blockLines, pass.lineCount - firstLine);
+        unsigned char* lines = ExtractLines(image, pass, firstLine, lineCount);
+        ForEachLine(lines, lineCount, pass);
+        RestoreLines(image, pass, firstLine, lineCount, lines);
+        firstLine += lineCount;
     }
-    ForEachLine(lines, pass);
-    RestoreLines(image, pass, lines);
-    delete[] lines;
 }
 
 }  // namespace

@@ -1,20 +1,28 @@
 // Line sorting engine: the pieces behind SortLines, shared by its source files
 // and reachable by the engine's tests. Nothing outside the engine calls these.
 //
-// A pixel is kPixelBytes bytes (three colour bytes, then alpha). A line buffer
-// holds the lineCount lines of one pass back to back, lineLength pixels each; it
-// is taken with new[] (nothrow) by ExtractLines and released by the caller with
-// delete[]. LineSorter records are taken by MakeLineSorter and released, along
-// their next links, by FreeLineSorters. Pixel positions and counts are signed
-// 32-bit; byte offsets are size_t so that no frame below 2^31 pixels overflows.
+// A pixel is kPixelBytes bytes (three colour bytes, then alpha). A pass works
+// through its lines a block of blockLines lines at a time: ExtractLines puts the
+// block in line order (lines back to back, lineLength pixels each), ForEachLine
+// sorts them and RestoreLines puts them back. A row pass sorts the frame's rows
+// where they lie, in one block; a column pass transposes kColumnBlock columns at
+// a time into its block buffer. LineSorter records and their scratch (the block
+// buffer included) are taken by MakeLineSorter and released, along their next
+// links, by FreeLineSorters. Pixel positions and counts are signed 32-bit; byte
+// offsets are size_t so that no frame below 2^31 pixels overflows.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
+#include "keys.h"
 #include "line_sort.h"
 
 constexpr size_t kPixelBytes = 4;
+// Columns per block of a column pass: the block, the frame's stretch of it and
+// the sorting scratch together fit well inside a core's L2 cache.
+constexpr int32_t kColumnBlock = 32;
 
 struct LineSorter;
 
@@ -24,20 +32,34 @@ using LineFunction = void (*)(unsigned char* line, const LineSorter& pass);
 using KeyFunction = int32_t (*)(const unsigned char* pixel);
 // The order of two pixels by one key, in the form qsort takes.
 using CompareFunction = int (*)(const void* a, const void* b);
-// Index of the first of n pixels that ends the scan, or n when none does.
-using RunScanner = int32_t (*)(const unsigned char* first, KeyFunction key,
-                               int32_t n, int32_t threshold);
+// The keys of count pixels from first, into keys[0] to keys[count - 1].
+using StretchKeyFunction = void (*)(const unsigned char* first, int32_t count, int32_t* keys);
+// Index of the first of n stored keys that ends the scan, or n when none does.
+using RunScanner = int32_t (*)(const int32_t* keys, int32_t n, int32_t threshold);
+
+// Working memory of one pass, taken with the pass and reused by every line: the
+// keys of the line being sorted, room for a sorted copy of its pixels, two
+// halves of (key, pixel) pairs for the radix sort, and the column block buffer.
+struct LineScratch {
+    int32_t* keys;         // lineLength keys
+    uint32_t* pixels;      // lineLength pixels
+    uint64_t* pairs;       // 2 * lineLength pairs
+    unsigned char* block;  // blockLines * lineLength pixels; null for a row pass
+};
 
 // One pass over the frame in one direction; passes chain in running order.
 struct LineSorter {
-    int32_t lineCount;               // height for a row pass, width for a column pass
-    int32_t lineLength;              // width for a row pass, height for a column pass
-    SortDirection direction;         // Row or Column, never Both
-    LineFunction lineFunction;       // chosen by mode
-    KeyFunction keyFunction;         // chosen by comparator
-    CompareFunction compareFunction; // the twin of keyFunction
-    const SortOptions* options;      // the caller's; line functions read threshold
-    LineSorter* next;                // the pass that runs after this one, or null
+    int32_t lineCount;                      // height for a row pass, width for a column pass
+    int32_t lineLength;                     // width for a row pass, height for a column pass
+    int32_t blockLines;                     // lines per block: all rows, or kColumnBlock columns
+    SortDirection direction;                // Row or Column, never Both
+    LineFunction lineFunction;              // chosen by mode
+    KeyFunction keyFunction;                // chosen by comparator
+    CompareFunction compareFunction;        // the twin of keyFunction
+    StretchKeyFunction stretchKeyFunction;  // keyFunction over a stretch of pixels
+    const SortOptions* options;             // the caller's; line functions read threshold
+    LineScratch scratch;                    // owned by the pass
+    LineSorter* next;                       // the pass that runs after this one, or null
 };
 
 inline unsigned char* PixelAt(unsigned char* first, size_t index) {
@@ -47,41 +69,65 @@ inline const unsigned char* PixelAt(const unsigned char* first, size_t index) {
     return first + index * kPixelBytes;
 }
 
-// Passes: null when the record cannot be allocated.
+// A whole pixel as one 32-bit word, so that pixels move with single loads and
+// stores; the byte order within the word does not matter, only that it travels.
+inline uint32_t LoadPixel(const unsigned char* pixel) {
+    uint32_t word;
+    std::memcpy(&word, pixel, kPixelBytes);
+    return word;
+}
+inline void StorePixel(unsigned char* pixel, uint32_t word) {
+    std::memcpy(pixel, &word, kPixelBytes);
+}
+
+// Passes: null when the record or its scratch cannot be allocated.
 LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
                            SortDirection passDirection);
 void FreeLineSorters(LineSorter* first);
 
-// Line buffers: ExtractLines returns null when the buffer cannot be allocated.
-unsigned char* ExtractLines(const SortImage& image, const LineSorter& pass);
-void ForEachLine(unsigned char* lines, const LineSorter& pass);
-void RestoreLines(const SortImage& image, const LineSorter& pass, const unsigned char* lines);
+// Line blocks: lines firstLine to firstLine + lineCount - 1 of the pass, at
+// most blockLines of them. ExtractLines returns them in line order (the frame's
+// own rows for a row pass, the filled block buffer for a column pass);
+// RestoreLines writes them back where they came from.
+unsigned char* ExtractLines(const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                            int32_t lineCount);
+void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass);
+void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
+                  const unsigned char* lines);
 
-// Sorts count consecutive pixels ascending; a count below 2 changes nothing.
-void SortPixels(unsigned char* first, int32_t count, CompareFunction compare);
+// Copies a rows x columns grid of pixels into target as its transpose: target
+// pixel c * targetStride + r = source pixel r * sourceStride + c, strides in
+// pixels. Works tile by tile so that both sides stay in cache.
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source,
+                     size_t sourceStride, size_t rows, size_t columns);
+
+// Sorts count consecutive pixels ascending by their stored keys, stably: pixels
+// with equal keys keep their order. keys[i] is the key of pixel i; the keys are
+// left in an unspecified order. A count below 2 changes nothing.
+void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineScratch& scratch);
 
 // Line functions.
 void SortHighlightRuns(unsigned char* line, const LineSorter& pass);
 void SortShadowRuns(unsigned char* line, const LineSorter& pass);
 void SortWholeLine(unsigned char* line, const LineSorter& pass);
 
-// Run scanners: the first pixel whose key is above / at or below / below /
+// Run scanners over stored keys: the first key above / at or below / below /
 // at or above the threshold.
-int32_t FindHighlightStart(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold);
-int32_t HighlightRunLength(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold);
-int32_t FindShadowStart(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold);
-int32_t ShadowRunLength(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold);
+int32_t FindHighlightStart(const int32_t* keys, int32_t n, int32_t threshold);
+int32_t HighlightRunLength(const int32_t* keys, int32_t n, int32_t threshold);
+int32_t FindShadowStart(const int32_t* keys, int32_t n, int32_t threshold);
+int32_t ShadowRunLength(const int32_t* keys, int32_t n, int32_t threshold);
 
-// Keys of the colour bytes b0, b1, b2.
-int32_t KeyAverage(const unsigned char* pixel);     // (b0 + b1 + b2) / 3, truncated
-int32_t KeyProduct(const unsigned char* pixel);     // b0 * b1 * b2
-int32_t KeyMaxChannel(const unsigned char* pixel);  // largest colour byte
-int32_t KeyMinChannel(const unsigned char* pixel);  // smallest colour byte
-int32_t KeyXor(const unsigned char* pixel);         // b0 ^ b1 ^ b2
-
-// Comparators: key(a) - key(b) of the key with the same name.
+// Comparators: key(a) - key(b) of the key with the same name (keys.h).
 int CompareAverage(const void* a, const void* b);
 int CompareProduct(const void* a, const void* b);
 int CompareMaxChannel(const void* a, const void* b);
 int CompareMinChannel(const void* a, const void* b);
 int CompareXor(const void* a, const void* b);
+
+// Stretch keys: KeyAverage and the rest applied to count pixels.
+void StretchKeysAverage(const unsigned char* first, int32_t count, int32_t* keys);
+void StretchKeysProduct(const unsigned char* first, int32_t count, int32_t* keys);
+void StretchKeysMaxChannel(const unsigned char* first, int32_t count, int32_t* keys);
+void StretchKeysMinChannel(const unsigned char* first, int32_t count, int32_t* keys);
+void StretchKeysXor(const unsigned char* first, int32_t count, int32_t* keys);

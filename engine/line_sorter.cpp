@@ -1,6 +1,8 @@
-// Pass records: making one pass from the caller's options, and releasing a
-// chain of them. Mode and comparator are turned into function references here,
-// once per pass, so the per-line and per-pixel work only calls through them.
+// Pass records: making one pass from the caller's options, with the scratch its
+// lines share, and releasing a chain of them. Mode and comparator
+// are turned into function references here, once per pass, so the per-line work
+// only calls through them.
+#include <algorithm>
 #include <new>
 
 #include "line_sort_internal.h"
@@ -10,6 +12,7 @@ namespace {
 struct KeyChoice {
     KeyFunction key;
     CompareFunction compare;
+    StretchKeyFunction stretchKeys;
 };
 
 // Any mode value outside the named ones sorts whole lines.
@@ -29,16 +32,34 @@ LineFunction LineFunctionFor(SortMode mode) {
 KeyChoice KeyChoiceFor(SortComparator comparator) {
     switch (comparator) {
     case SortComparator::Average:
-        return {KeyAverage, CompareAverage};
+        return {KeyAverage, CompareAverage, StretchKeysAverage};
     case SortComparator::Multiply:
-        return {KeyProduct, CompareProduct};
+        return {KeyProduct, CompareProduct, StretchKeysProduct};
     case SortComparator::Min:
-        return {KeyMaxChannel, CompareMaxChannel};
+        return {KeyMaxChannel, CompareMaxChannel, StretchKeysMaxChannel};
     case SortComparator::Max:
-        return {KeyMinChannel, CompareMinChannel};
+        return {KeyMinChannel, CompareMinChannel, StretchKeysMinChannel};
     default:
-        return {KeyXor, CompareXor};
+        return {KeyXor, CompareXor, StretchKeysXor};
     }
+}
+
+// Keys and pixels share one block (a signed and an unsigned word may alias);
+// the pairs and the column block buffer have their own.
+bool TakeScratch(LineScratch& scratch, int32_t lineLength, int32_t blockLines, bool rowPass) {
+    const size_t length = static_cast<size_t>(lineLength);
+    uint32_t* words = new (std::nothrow) uint32_t[2 * length];
+    uint64_t* pairs = new (std::nothrow) uint64_t[2 * length];
+    unsigned char* block =
+        rowPass ? nullptr : new (std::nothrow) unsigned char[static_cast<size_t>(blockLines) * length * kPixelBytes];
+    scratch = LineScratch{reinterpret_cast<int32_t*>(words), words + length, pairs, block};
+    return words != nullptr && pairs != nullptr && (rowPass || block != nullptr);
+}
+
+void ReleaseScratch(const LineScratch& scratch) {
+    delete[] reinterpret_cast<uint32_t*>(scratch.keys);
+    delete[] scratch.pairs;
+    delete[] scratch.block;
 }
 
 }  // namespace
@@ -48,22 +69,33 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
     const bool rowPass = passDirection == SortDirection::Row;
     const int32_t width = static_cast<int32_t>(image.width);
     const int32_t height = static_cast<int32_t>(image.height);
+    const int32_t lineCount = rowPass ? height : width;
     const KeyChoice keys = KeyChoiceFor(options.comparator);
-    return new (std::nothrow) LineSorter{
-        rowPass ? height : width,
+    LineSorter* pass = new (std::nothrow) LineSorter{
+        lineCount,
         rowPass ? width : height,
+        rowPass ? lineCount : std::min(lineCount, kColumnBlock),
         rowPass ? SortDirection::Row : SortDirection::Column,
         LineFunctionFor(options.mode),
         keys.key,
         keys.compare,
+        keys.stretchKeys,
         &options,
+        LineScratch{},
         nullptr,
     };
+    if (pass != nullptr && !TakeScratch(pass->scratch, pass->lineLength, pass->blockLines, rowPass)) {
+        ReleaseScratch(pass->scratch);
+        delete pass;
+        return nullptr;
+    }
+    return pass;
 }
 
 void FreeLineSorters(LineSorter* first) {
     while (first != nullptr) {
         LineSorter* next = first->next;
+        ReleaseScratch(first->scratch);
         delete first;
         first = next;
     }

@@ -1,13 +1,28 @@
-// Run scanners: walk a stretch of pixels and report where a run of pixels
-// beyond the threshold begins or ends. Keys are computed afresh for each pixel.
+// Run scanners: walk the stored keys of a stretch and report where a run of
+// pixels beyond the threshold begins or ends.
 #include "line_sort_internal.h"
 
 namespace {
 
+// Keys are tested a block at a time with a branch-free test that compilers
+// vectorise; only the block holding the stop is searched key by key. Runs in
+// footage are long, so most blocks are passed over whole.
+constexpr int32_t kScanBlock = 16;
+
 template <typename StopTest>
-int32_t IndexOfFirst(const unsigned char* first, KeyFunction key, int32_t n, StopTest stops) {
-    for (int32_t i = 0; i < n; ++i) {
-        if (stops(key(PixelAt(first, static_cast<size_t>(i))))) {
+int32_t IndexOfFirst(const int32_t* keys, int32_t n, StopTest stops) {
+    int32_t block = 0;
+    for (; block + kScanBlock <= n; block += kScanBlock) {
+        bool any = false;
+        for (int32_t i = 0; i < kScanBlock; ++i) {
+            any |= stops(keys[block + i]);
+        }
+        if (any) {
+            break;
+        }
+    }
+    for (int32_t i = block; i < n; ++i) {
+        if (stops(keys[i])) {
             return i;
         }
     }
@@ -16,18 +31,18 @@ int32_t IndexOfFirst(const unsigned char* first, KeyFunction key, int32_t n, Sto
 
 }  // namespace
 
-int32_t FindHighlightStart(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold) {
-    return IndexOfFirst(first, key, n, [threshold](int32_t k) { return k > threshold; });
+int32_t FindHighlightStart(const int32_t* keys, int32_t n, int32_t threshold) {
+    return IndexOfFirst(keys, n, [threshold](int32_t k) { return k > threshold; });
 }
 
-int32_t HighlightRunLength(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold) {
-    return IndexOfFirst(first, key, n, [threshold](int32_t k) { return k <= threshold; });
+int32_t HighlightRunLength(const int32_t* keys, int32_t n, int32_t threshold) {
+    return IndexOfFirst(keys, n, [threshold](int32_t k) { return k <= threshold; });
 }
 
-int32_t FindShadowStart(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold) {
-    return IndexOfFirst(first, key, n, [threshold](int32_t k) { return k < threshold; });
+int32_t FindShadowStart(const int32_t* keys, int32_t n, int32_t threshold) {
+    return IndexOfFirst(keys, n, [threshold](int32_t k) { return k < threshold; });
 }
 
-int32_t ShadowRunLength(const unsigned char* first, KeyFunction key, int32_t n, int32_t threshold) {
-    return IndexOfFirst(first, key, n, [threshold](int32_t k) { return k >= threshold; });
+int32_t ShadowRunLength(const int32_t* keys, int32_t n, int32_t threshold) {
+    return IndexOfFirst(keys, n, [threshold](int32_t k) { return k >= threshold; });
 }

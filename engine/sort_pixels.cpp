@@ -1,0 +1,200 @@
+// SortPixels: a stable sort of a stretch of pixels by their stored keys. Short
+// stretches take an insertion sort; longer ones a counting sort when their keys
+// span at most kCountingRange values (always so for the 8-bit keys), else an
+// LSD radix sort of (key, pixel) pairs.
+// All of them keep pixels with equal keys in their order, so the result is
+// fully determined.
+#include <algorithm>
+#include <utility>
+
+#include "line_sort_internal.h"
+
+namespace {
+
+constexpr int32_t kInsertionMax = 24;
+constexpr uint32_t kCountingRange = 256;
+
+struct KeySpan {
+    int32_t least;
+    uint32_t spread;  // greatest key minus least key
+};
+
+KeySpan SpanOf(const int32_t* keys, int32_t count) {
+    int32_t least = keys[0];
+    int32_t greatest = keys[0];
+    for (int32_t i = 1; i < count; ++i) {
+        least = std::min(least, keys[i]);
+        greatest = std::max(greatest, keys[i]);
+    }
+    return {least, static_cast<uint32_t>(greatest) - static_cast<uint32_t>(least)};
+}
+
+void InsertionSort(unsigned char* first, int32_t* keys, int32_t count) {
+    for (int32_t i = 1; i < count; ++i) {
+        const int32_t key = keys[i];
+        const uint32_t pixel = LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+        int32_t j = i;
+        for (; j > 0 && keys[j - 1] > key; --j) {
+            keys[j] = keys[j - 1];
+            StorePixel(PixelAt(first, static_cast<size_t>(j)),
+                       LoadPixel(PixelAt(first, static_cast<size_t>(j - 1))));
+        }
+        keys[j] = key;
+        StorePixel(PixelAt(first, static_cast<size_t>(j)), pixel);
+    }
+}
+
+// Items are dealt to buckets by `ways` interleaved walks over equal stretches of
+// the items, each walk with its own bucket positions. A single walk stalls when
+// neighbouring pixels share a bucket, as they do in smooth footage with narrow
+// buckets: each step must wait for the previous step's position update. Walk
+// w's items of a bucket go after those of the walks before it, so the deal
+// stays stable.
+template <int ways>
+struct Walks {
+    explicit Walks(int32_t count) : shortest(count / ways) {
+        for (int w = 0; w <= ways; ++w) {
+            bounds[w] = static_cast<int32_t>(int64_t{count} * w / ways);
+        }
+    }
+    int32_t bounds[ways + 1];  // walk w covers bounds[w] to bounds[w + 1] - 1
+    int32_t shortest;          // items in the shortest walk
+
+    // Calls visit(w, i) for every item i of every walk w, each walk in order,
+    // the walks taking turns.
+    template <typename Visit>
+    void Interleave(Visit visit) const {
+        for (int32_t k = 0; k < shortest; ++k) {
+            for (int w = 0; w < ways; ++w) {
+                visit(w, bounds[w] + k);
+            }
+        }
+        for (int w = 0; w < ways; ++w) {
+            if (bounds[w] + shortest < bounds[w + 1]) {
+                visit(w, bounds[w] + shortest);
+            }
+        }
+    }
+};
+
+// Turns counts into positions: positions[w * buckets + b] holds how many items
+// of walk w fall in bucket b, and becomes where the first of them goes. Returns
+// false when one bucket holds all `total` items, so that dealing them would
+// change nothing.
+template <int ways>
+bool CountsToPositions(uint32_t* positions, uint32_t buckets, uint32_t total) {
+    uint32_t next = 0;
+    for (uint32_t b = 0; b < buckets; ++b) {
+        const uint32_t bucketStart = next;
+        for (int w = 0; w < ways; ++w) {
+            const uint32_t items = positions[w * buckets + b];
+            positions[w * buckets + b] = next;
+            next += items;
+        }
+        if (next - bucketStart == total) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Deals count items to buckets 0 to buckets - 1: move(i, position) puts item i
+// at its place in bucket order. positions holds ways * buckets entries. Returns
+// false, having moved nothing, when one bucket holds every item.
+template <int ways, typename BucketOf, typename Move>
+bool Deal(int32_t count, uint32_t buckets, BucketOf bucketOf, Move move, uint32_t* positions) {
+    const Walks<ways> walks(count);
+    std::fill_n(positions, ways * buckets, 0u);
+    walks.Interleave([&](int w, int32_t i) { ++positions[w * buckets + bucketOf(i)]; });
+    if (!CountsToPositions<ways>(positions, buckets, static_cast<uint32_t>(count))) {
+        return false;
+    }
+    walks.Interleave([&](int w, int32_t i) { move(i, positions[w * buckets + bucketOf(i)]++); });
+    return true;
+}
+
+// One bucket per key value; neighbouring pixels often share a key, so four walks.
+void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span,
+                  uint32_t* sorted) {
+    constexpr int kWays = 4;
+    uint32_t positions[kWays * kCountingRange];
+    const bool dealt = Deal<kWays>(
+        count, span.spread + 1, [keys, span](int32_t i) { return static_cast<uint32_t>(keys[i] - span.least); },
+        [first, sorted](int32_t i, uint32_t position) {
+            sorted[position] = LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+        },
+        positions);
+    if (dealt) {
+        std::memcpy(first, sorted, static_cast<size_t>(count) * kPixelBytes);
+    }
+}
+
+// Wide keys: an LSD radix sort of (key less the least key, pixel) pairs, one
+// key byte per pass, passing over bytes that every pair shares. The byte counts
+// of all passes are taken while the pairs are made; the last pass deals the
+// pixels straight back into the stretch.
+constexpr int kDigitBits = 8;
+constexpr uint32_t kDigitValues = 1u << kDigitBits;
+constexpr int kMaxDigits = 32 / kDigitBits;
+
+uint32_t DigitOf(uint64_t pair, int digit) {
+    return static_cast<uint32_t>(pair >> (32 + digit * kDigitBits)) & (kDigitValues - 1);
+}
+
+void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
+    int digits = 1;
+    while (digits < kMaxDigits && (span.spread >> (digits * kDigitBits)) != 0) {
+        ++digits;
+    }
+    uint32_t positions[kMaxDigits][kDigitValues] = {};
+    uint64_t* from = pairs;
+    uint64_t* to = pairs + count;
+    for (int32_t i = 0; i < count; ++i) {
+        const uint64_t pair = uint64_t{static_cast<uint32_t>(keys[i] - span.least)} << 32 |
+                              LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+        from[i] = pair;
+        for (int digit = 0; digit < digits; ++digit) {
+            ++positions[digit][DigitOf(pair, digit)];
+        }
+    }
+    int passes[kMaxDigits];
+    int passCount = 0;
+    for (int digit = 0; digit < digits; ++digit) {
+        if (CountsToPositions<1>(positions[digit], kDigitValues, static_cast<uint32_t>(count))) {
+            passes[passCount++] = digit;
+        }
+    }
+    for (int p = 0; p + 1 < passCount; ++p) {
+        uint32_t* digitPositions = positions[passes[p]];
+        for (int32_t i = 0; i < count; ++i) {
+            to[digitPositions[DigitOf(from[i], passes[p])]++] = from[i];
+        }
+        std::swap(from, to);
+    }
+    uint32_t* lastPositions = positions[passes[passCount - 1]];  // the top byte always varies
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t position = lastPositions[DigitOf(from[i], passes[passCount - 1])]++;
+        StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i]));
+    }
+}
+
+}  // namespace
+
+void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineScratch& scratch) {
+    if (count < 2) {
+        return;
+    }
+    if (count <= kInsertionMax) {
+        InsertionSort(first, keys, count);
+        return;
+    }
+    const KeySpan span = SpanOf(keys, count);
+    if (span.spread == 0) {
+        return;  // all keys equal: a stable sort leaves the stretch as it is
+    }
+    if (span.spread < kCountingRange) {
+        CountingSort(first, keys, count, span, scratch.pixels);
+    } else {
+        SortByWideKeys(first, keys, count, span, scratch.pairs);
+    }
+}

@@ -1,0 +1,69 @@
+// TransposePixels: a cache-blocked transpose. The grid is walked in tiles of
+// kTile x kTile pixels, so that each tile reads kTile source rows and writes
+// kTile target rows of kTile pixels each: whole cache lines on both sides.
+// Within a tile, 4 x 4 blocks move as four row loads and four column stores,
+// a shape that compilers turn into vector shuffles.
+#include <algorithm>
+
+#include "line_sort_internal.h"
+
+namespace {
+
+constexpr size_t kTile = 16;
+constexpr size_t kBlock = 4;
+
+struct Grid {
+    unsigned char* target;
+    size_t targetStride;
+    const unsigned char* source;
+    size_t sourceStride;
+};
+
+void TransposeBlock(const Grid& grid, size_t row, size_t column) {
+    uint32_t rows[kBlock][kBlock];
+    for (size_t r = 0; r < kBlock; ++r) {
+        std::memcpy(rows[r], PixelAt(grid.source, (row + r) * grid.sourceStride + column), sizeof rows[r]);
+    }
+    for (size_t c = 0; c < kBlock; ++c) {
+        const uint32_t column4[kBlock] = {rows[0][c], rows[1][c], rows[2][c], rows[3][c]};
+        std::memcpy(PixelAt(grid.target, (column + c) * grid.targetStride + row), column4, sizeof column4);
+    }
+}
+
+void TransposeOne(const Grid& grid, size_t row, size_t column) {
+    StorePixel(PixelAt(grid.target, column * grid.targetStride + row),
+               LoadPixel(PixelAt(grid.source, row * grid.sourceStride + column)));
+}
+
+// The tile's whole 4 x 4 blocks first, then its ragged right and bottom edges.
+void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t rowEnd, size_t columnEnd) {
+    const size_t blockRowEnd = firstRow + (rowEnd - firstRow) / kBlock * kBlock;
+    const size_t blockColumnEnd = firstColumn + (columnEnd - firstColumn) / kBlock * kBlock;
+    for (size_t row = firstRow; row < blockRowEnd; row += kBlock) {
+        for (size_t column = firstColumn; column < blockColumnEnd; column += kBlock) {
+            TransposeBlock(grid, row, column);
+        }
+        for (size_t r = row; r < row + kBlock; ++r) {
+            for (size_t column = blockColumnEnd; column < columnEnd; ++column) {
+                TransposeOne(grid, r, column);
+            }
+        }
+    }
+    for (size_t row = blockRowEnd; row < rowEnd; ++row) {
+        for (size_t column = firstColumn; column < columnEnd; ++column) {
+            TransposeOne(grid, row, column);
+        }
+    }
+}
+
+}  // namespace
+
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source,
+                     size_t sourceStride, size_t rows, size_t columns) {
+    const Grid grid{target, targetStride, source, sourceStride};
+    for (size_t row = 0; row < rows; row += kTile) {
+        for (size_t column = 0; column < columns; column += kTile) {
+            TransposeTile(grid, row, column, std::min(row + kTile, rows), std::min(column + kTile, columns));
+        }
+    }
+}
