@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 #include "demo_picture.h"
 #include "image_io.h"
@@ -18,7 +20,6 @@ namespace {
 // effect mixing up the two strides shows it.
 constexpr A_long InputGapBytes = 32;
 constexpr A_long OutputGapBytes = 64;
-constexpr int LargestFrameSide = 30000;
 
 std::string DescribeDefault(const DeclaredParameter& parameter)
 {
@@ -49,14 +50,17 @@ void PrintSlider(const DeclaredParameter& parameter)
                 static_cast<int>(slider.slider_min), static_cast<int>(slider.slider_max));
 }
 
-Image LoadSource(const RenderRequest& request)
+// The output replaces its file whole, so writing over the input would lose it.
+// Besides the names, file identity catches every other name for it: links,
+// symlinks, a path through another folder.
+void RequireOutputIsNotInput(const RenderRequest& request)
 {
-    Image image = request.demo ? MakeDemoPicture() : ReadImage(request.inputPath);
-    if (image.width > LargestFrameSide || image.height > LargestFrameSide) {
-        throw std::runtime_error("'" + request.inputPath + "' is larger than " + std::to_string(LargestFrameSide) +
-                                 " x " + std::to_string(LargestFrameSide) + " pixels");
+    if (request.demo) return;
+    const std::filesystem::path input(request.inputPath), output(request.outputPath);
+    std::error_code error;
+    if (input.lexically_normal() == output.lexically_normal() || std::filesystem::equivalent(input, output, error)) {
+        throw std::runtime_error("'" + request.outputPath + "' is the input file; choose another output");
     }
-    return image;
 }
 
 // Ctrl-C stops the render at the effect's next progress report; one that comes
@@ -108,7 +112,8 @@ void PrintParameters(const HostSession& session)
 
 void RenderImage(HostSession& session, const RenderRequest& request)
 {
-    const Image source = LoadSource(request);
+    RequireOutputIsNotInput(request);
+    const Image source = request.demo ? MakeDemoPicture() : ReadImage(request.inputPath);
     PixelWorld input = PixelWorld::FromImage(source, InputGapBytes);
     PixelWorld output(source.width, source.height, OutputGapBytes);
     RequireSuccess(RenderShowingProgress(session, input, request.values, output), "render");

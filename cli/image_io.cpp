@@ -2,7 +2,7 @@
 #include "image_io.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -26,18 +26,86 @@ constexpr int RgbaChannels = 4;
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+using File = std::unique_ptr<std::FILE, FileCloser>;
 
-Image DecodeImage(std::FILE* file, const std::string& path)
+std::string Quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+// What keeps a path from being read as an image file, before it is opened.
+void RequireImageFile(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::is_directory(status)) throw std::runtime_error(Quoted(path) + " is a folder, not an image");
+    if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) == 0 && !error) {
+        throw std::runtime_error(Quoted(path) + " is empty");
+    }
+}
+
+struct FrameSize {
+    int64_t width;
+    int64_t height;
+};
+
+// The frame size a PNG's IHDR chunk states, read without moving the file on.
+bool ReadPngHeaderSize(std::FILE* file, FrameSize* size)
+{
+    static const unsigned char Signature[12] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
+    unsigned char header[24];
+    const long start = std::ftell(file);
+    const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+    std::fseek(file, start, SEEK_SET);
+    if (!read || std::memcmp(header, Signature, sizeof Signature) != 0 || std::memcmp(header + 12, "IHDR", 4) != 0) {
+        return false;
+    }
+    const auto bigEndian = [&header](int at) {
+        return int64_t{header[at]} << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3];
+    };
+    *size = FrameSize{bigEndian(16), bigEndian(20)};
+    return true;
+}
+
+// stb_image's header scan turns a PNG whose frame would pass 2^30 bytes down as
+// no image at all, so such a header is read here to name its size.
+FrameSize HeaderSize(std::FILE* file, const std::string& name)
 {
     int width = 0, height = 0, channels = 0;
-    stbi_uc* pixels = stbi_load_from_file(file, &width, &height, &channels, RgbaChannels);
-    if (!pixels) {
-        throw std::runtime_error("'" + path + "' is not a PNG, JPEG, BMP or TGA image (" + stbi_failure_reason() + ")");
+    if (stbi_info_from_file(file, &width, &height, &channels)) return FrameSize{width, height};
+    const std::string reason = stbi_failure_reason();
+    FrameSize size;
+    if (ReadPngHeaderSize(file, &size)) return size;
+    throw std::runtime_error(Quoted(name) + " is not a PNG, JPEG, BMP or TGA image (" + reason + ")");
+}
+
+// stb_image_write reports a failed write only through this callback's context.
+struct PngSink {
+    std::FILE* file;
+    bool failed = false;
+};
+
+void WriteToSink(void* context, void* data, int size)
+{
+    PngSink& sink = *static_cast<PngSink*>(context);
+    if (!sink.failed && std::fwrite(data, 1, static_cast<size_t>(size), sink.file) != static_cast<size_t>(size)) {
+        sink.failed = true;
     }
-    Image image{width, height, {}};
-    image.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * RgbaChannels);
-    stbi_image_free(pixels);
-    return image;
+}
+
+// Writes the whole PNG to path, or returns the reason it could not.
+std::string WritePngFile(const std::string& path, const Image& image)
+{
+    errno = 0;
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file) return std::strerror(errno);
+    PngSink sink{file.get()};
+    const bool encoded = stbi_write_png_to_func(WriteToSink, &sink, image.width, image.height, RgbaChannels,
+                                                image.rgba.data(), image.width * RgbaChannels) != 0;
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!encoded) return "the image could not be encoded";
+    if (sink.failed || !closed) return errno ? std::strerror(errno) : "write failed";
+    return "";
 }
 
 // Unique enough that two runs writing the same output don't share a name.
@@ -49,27 +117,43 @@ std::string TemporaryNameFor(const std::string& path)
 
 }  // namespace
 
+Image DecodeImage(std::FILE* file, const std::string& name, int largestSide)
+{
+    const FrameSize size = HeaderSize(file, name);
+    if (size.width > largestSide || size.height > largestSide) {
+        throw std::runtime_error(Quoted(name) + " is " + std::to_string(size.width) + " x " +
+                                 std::to_string(size.height) + " pixels, larger than the largest frame, " +
+                                 std::to_string(largestSide) + " x " + std::to_string(largestSide));
+    }
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* pixels = stbi_load_from_file(file, &width, &height, &channels, RgbaChannels);
+    if (!pixels) throw std::runtime_error("cannot decode " + Quoted(name) + ": " + stbi_failure_reason());
+    Image image{width, height, {}};
+    image.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * RgbaChannels);
+    stbi_image_free(pixels);
+    return image;
+}
+
 Image ReadImage(const std::string& path)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) throw std::runtime_error("cannot open '" + path + "': " + std::strerror(errno));
+    RequireImageFile(path);
+    File file(std::fopen(path.c_str(), "rb"));
+    if (!file) throw std::runtime_error("cannot open " + Quoted(path) + ": " + std::strerror(errno));
     return DecodeImage(file.get(), path);
 }
 
 void WritePng(const std::string& path, const Image& image)
 {
     const std::string temporary = TemporaryNameFor(path);
-    errno = 0;
-    if (!stbi_write_png(temporary.c_str(), image.width, image.height, RgbaChannels, image.rgba.data(),
-                        image.width * RgbaChannels)) {
-        const std::string reason = errno ? std::strerror(errno) : "write failed";
+    const std::string reason = WritePngFile(temporary, image);
+    if (!reason.empty()) {
         std::remove(temporary.c_str());
-        throw std::runtime_error("cannot write '" + path + "': " + reason);
+        throw std::runtime_error("cannot write " + Quoted(path) + ": " + reason);
     }
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::remove(temporary.c_str());
-        throw std::runtime_error("cannot write '" + path + "': " + error.message());
+        throw std::runtime_error("cannot write " + Quoted(path) + ": " + error.message());
     }
 }

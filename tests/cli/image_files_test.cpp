@@ -1,7 +1,9 @@
-// Host-layout frames from and to images, and writing PNG files into place.
+// Host-layout frames from and to images, reading image files of every kind a
+// user may give, and writing PNG files into place.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <utility>
 
@@ -9,6 +11,7 @@
 
 #include "image_io.h"
 #include "pixel_world.h"
+#include "png_bytes.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -34,6 +37,76 @@ TEST(PixelWorldTest, HoldsImagePixelsInHostOrderRowsApartByRowbytes)
 
     const PixelWorld moved = std::move(world);
     EXPECT_EQ(moved.ToImage().rgba, image.rgba);
+}
+
+class ReadImageTest : public ScratchFolderTest {
+protected:
+    std::string Written(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        return PathOf(name);
+    }
+
+    // The reason ReadImage gives for refusing the file, or "" if it loads.
+    std::string Refusal(const std::string& path)
+    {
+        try {
+            ReadImage(path);
+        } catch (const std::runtime_error& error) {
+            return error.what();
+        }
+        return "";
+    }
+};
+
+TEST_F(ReadImageTest, SixteenBitChannelsKeepTheirHighByte)
+{
+    // Two RGB pixels, then one grey-and-alpha pixel, 16 bits a sample.
+    const std::string rgb = PngBytes(2, 1, 16, 2, std::string("\0\x12\x34\xAB\xCD\xFF\x00\x00\x01\x80\x00\x7F\xFF", 13));
+    EXPECT_EQ(ReadImage(Written("rgb16.png", rgb)).rgba,
+              (std::vector<unsigned char>{0x12, 0xAB, 0xFF, 255, 0x00, 0x80, 0x7F, 255}));
+    const std::string greyAlpha = PngBytes(1, 1, 16, 4, std::string("\0\x9A\x01\x40\xFF", 5));
+    EXPECT_EQ(ReadImage(Written("ga16.png", greyAlpha)).rgba, (std::vector<unsigned char>{0x9A, 0x9A, 0x9A, 0x40}));
+}
+
+TEST_F(ReadImageTest, GreyIsExpandedToOpaqueRgba)
+{
+    const Image image = ReadImage(Written("grey.png", PngBytes(3, 2, 8, 0, std::string("\0\x00\x80\xFF\0\x01\x02\x03", 8))));
+    EXPECT_EQ(image.width, 3);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.rgba, (std::vector<unsigned char>{0, 0, 0, 255, 128, 128, 128, 255, 255, 255, 255, 255,
+                                                      1, 1, 1, 255, 2, 2, 2, 255, 3, 3, 3, 255}));
+}
+
+TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
+{
+    const std::string whole = PngBytes(4, 4, 8, 6, std::string(4 * 17, '\0'));
+    std::filesystem::create_directory(PathOf("folder.png"));
+    EXPECT_NE(Refusal(PathOf("missing.png")).find("cannot open"), std::string::npos);
+    EXPECT_NE(Refusal(PathOf("folder.png")).find("is a folder"), std::string::npos);
+    EXPECT_NE(Refusal(Written("empty.png", "")).find("is empty"), std::string::npos);
+    EXPECT_NE(Refusal(Written("text.png", "hello")).find("is not a PNG, JPEG, BMP or TGA image"), std::string::npos);
+    EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"),
+              std::string::npos);
+    EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
+}
+
+// The header's size is checked before any pixel memory is asked for. The thin
+// frames carry all their pixels and would decode; 100000 x 100000 would need 40 GB.
+TEST_F(ReadImageTest, RefusesFramesLargerThanTheHostsLargestFromTheHeader)
+{
+    const struct {
+        uint32_t width, height;
+        std::string size;
+    } cases[] = {{100000, 100000, "100000 x 100000"}, {30001, 1, "30001 x 1"}, {1, 30001, "1 x 30001"}};
+    for (const auto& large : cases) {
+        const size_t rowBytes = 1 + 4 * size_t{large.width};
+        const std::string rows(large.height < 100000 ? large.height * rowBytes : 64, '\0');
+        const std::string reason = Refusal(Written("large.png", PngBytes(large.width, large.height, 8, 6, rows)));
+        EXPECT_NE(reason.find("is " + large.size + " pixels, larger than the largest frame, 30000 x 30000"),
+                  std::string::npos)
+            << reason;
+    }
 }
 
 using WritePngTest = ScratchFolderTest;

@@ -1,5 +1,6 @@
 // talvenor run as a user runs it, as a child process against the real effect
-// module: renders in every Mode, the about and params listings, bad input, Ctrl-C.
+// module: renders in every Mode and of 16-bit and grey files, the about and params
+// listings, bad input and output paths, Ctrl-C.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <thread>
 
@@ -14,6 +16,7 @@
 #include <stb_image_write.h>
 
 #include "child_process.h"
+#include "png_bytes.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -41,6 +44,25 @@ Pixels ReadPixels(const std::string& path, int expectedWidth, int expectedHeight
     std::memcpy(pixels.data(), rgba, pixels.size() * 4);
     stbi_image_free(rgba);
     return pixels;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+uint32_t PixelOf(unsigned char red, unsigned char green, unsigned char blue, unsigned char alpha)
+{
+    const unsigned char rgba[4] = {red, green, blue, alpha};
+    uint32_t pixel;
+    std::memcpy(&pixel, rgba, 4);
+    return pixel;
 }
 
 Pixels Sorted(Pixels pixels)
@@ -136,23 +158,67 @@ TEST_F(TalvenorRunTest, AboutAndParamsShowWhatTheEffectDeclared)
               "Threshold  --threshold N  slider, default 45, range 0 to 255 (slider 0 to 255)\n");
 }
 
+TEST_F(TalvenorRunTest, SixteenBitAndGreyFilesRenderAsTheirEightBitPixels)
+{
+    std::mt19937 random(7);
+    const int width = 9, height = 7;
+    std::string samples;
+    Pixels wide, grey;
+    for (int y = 0; y < height; ++y) {
+        samples += '\0';  // filter byte
+        for (int x = 0; x < width; ++x) {
+            unsigned char high[4];
+            for (unsigned char& byte : high) {
+                byte = static_cast<unsigned char>(random());
+                samples += {static_cast<char>(byte), static_cast<char>(random())};
+            }
+            wide.push_back(PixelOf(high[0], high[1], high[2], high[3]));
+        }
+    }
+    WriteFile(PathOf("wide.png"), PngBytes(width, height, 16, 6, samples));
+    std::vector<unsigned char> levels(width * height);
+    for (unsigned char& level : levels) {
+        level = static_cast<unsigned char>(random());
+        grey.push_back(PixelOf(level, level, level, 255));
+    }
+    ASSERT_TRUE(stbi_write_png(PathOf("grey.png").c_str(), width, height, 1, levels.data(), width));
+
+    for (const auto& [name, expected] : {std::pair{"wide.png", wide}, std::pair{"grey.png", grey}}) {
+        SCOPED_TRACE(name);
+        Render({PathOf(name), PathOf("out.png"), "--mode", "all pixels", "--orientation", "both"});
+        EXPECT_EQ(Sorted(ReadPixels(PathOf("out.png"), width, height)), Sorted(expected));
+    }
+}
+
 TEST_F(TalvenorRunTest, BadInputFailsWithOneClearLineAndWritesNothing)
 {
     WriteRandomPng(PathOf("in.png"), 8, 8);
-    std::ofstream(PathOf("notes.png")) << "not a picture";
     const std::string in = PathOf("in.png"), out = PathOf("out.png");
+    const std::string inBytes = FileBytes(in);
+    WriteFile(PathOf("notes.png"), "not a picture");
+    WriteFile(PathOf("empty.png"), "");
+    WriteFile(PathOf("cut.png"), inBytes.substr(0, inBytes.size() / 2));
+    WriteFile(PathOf("huge.png"), PngBytes(100000, 100000, 8, 6, std::string(64, '\0')));
+    std::filesystem::create_directory(PathOf("folder.png"));
+    const std::set<std::string> files = FileNames();
     const struct {
         std::vector<std::string> arguments;
         std::string saying;
     } cases[] = {
         {{"render", PathOf("missing.png"), out}, "cannot open '" + PathOf("missing.png") + "'"},
+        {{"render", PathOf("folder.png"), out}, "'" + PathOf("folder.png") + "' is a folder, not an image"},
+        {{"render", PathOf("empty.png"), out}, "'" + PathOf("empty.png") + "' is empty"},
         {{"render", PathOf("notes.png"), out}, "is not a PNG, JPEG, BMP or TGA image"},
+        {{"render", PathOf("cut.png"), out}, "cannot decode '" + PathOf("cut.png") + "'"},
+        {{"render", PathOf("huge.png"), out}, "is 100000 x 100000 pixels, larger than the largest frame, 30000 x 30000"},
         {{"render", in, out, "--mode", "sideways"},
          "--mode 'sideways' is not a valid choice; choose 1 Simple Sort, 2 Random, 3 Highlights, 4 Shadows, "
          "5 All pixels, 6"},
         {{"render", in, out, "--threshold", "300"}, "--threshold '300' is out of range; choose 0 to 255"},
         {{"render", in, out, "--orientation", "5"}, "--orientation '5' is out of range"},
-        {{"render", in, PathOf("missing/out.png")}, "cannot write"},
+        {{"render", in, PathOf("missing/out.png")}, "cannot write '" + PathOf("missing/out.png") + "'"},
+        {{"render", in, PathOf("folder.png")}, "cannot write '" + PathOf("folder.png") + "'"},
+        {{"render", in, PathOf("notes.png/out.png")}, "cannot write '" + PathOf("notes.png/out.png") + "'"},
         {{"render", in}, "render needs IN and OUT"},
         {{"render", in, out, "--colour", "red"}, "--colour"},
         {{"--module", PathOf("nothing.so"), "about"}, "cannot load effect module"},
@@ -164,7 +230,37 @@ TEST_F(TalvenorRunTest, BadInputFailsWithOneClearLineAndWritesNothing)
         EXPECT_EQ(run.err.rfind("talvenor: ", 0), 0u) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
         EXPECT_NE(run.err.find(bad.saying), std::string::npos) << run.err;
-        EXPECT_EQ(FileNames(), (std::set<std::string>{"in.png", "logs", "notes.png"}));
+        EXPECT_EQ(FileNames(), files);
+        EXPECT_TRUE(std::filesystem::is_empty(PathOf("folder.png")));
+        EXPECT_EQ(FileBytes(in), inBytes);
+    }
+}
+
+TEST_F(TalvenorRunTest, RefusesToWriteOverTheInputUnderAnyName)
+{
+    WriteRandomPng(PathOf("in.png"), 8, 8);
+    const std::string in = PathOf("in.png");
+    const std::string inBytes = FileBytes(in);
+    std::filesystem::create_directory(PathOf("sub"));
+    std::filesystem::create_hard_link(in, PathOf("hard.png"));
+    std::filesystem::create_symlink(in, PathOf("soft.png"));
+    const std::set<std::string> files = FileNames();
+    const std::pair<std::string, std::string> cases[] = {
+        {in, in},
+        {in, Folder() + "/./in.png"},
+        {in, PathOf("sub/../in.png")},
+        {in, PathOf("hard.png")},
+        {in, PathOf("soft.png")},
+        {PathOf("soft.png"), in},
+    };
+    for (const auto& [input, output] : cases) {
+        SCOPED_TRACE(input + " -> " + output);
+        const TalvenorRun run = Run({"render", input, output, "--mode", "all pixels"});
+        EXPECT_NE(run.exitStatus, 0);
+        EXPECT_EQ(run.err, "talvenor: '" + output + "' is the input file; choose another output\n");
+        EXPECT_EQ(FileNames(), files);
+        EXPECT_EQ(FileBytes(in), inBytes);
+        EXPECT_EQ(FileBytes(PathOf("hard.png")), inBytes);
     }
 }
 

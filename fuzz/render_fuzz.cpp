@@ -1,0 +1,200 @@
+// Fuzz target: Render through EntryPointFunc with any world geometry and any
+// parameter values, every host buffer framed by guard bytes.
+//
+// Input: for the input world, then the output world, a shape (width, height, row
+// gap in bytes, all from -7 upwards so that negative sizes and rowbytes below four
+// bytes a pixel occur, and whether data is null); the progress call that stops the
+// render; Mode, Orientation, Comparator, Threshold (any value); then the input's
+// pixels. Checked: a world that cannot be walked is refused with an error and
+// nothing is written; otherwise the input world is left byte for byte, no byte
+// outside the output's written rows and columns changes (guards, gaps, the columns
+// and rows the input does not cover, the rows after a stop), progress counts up
+// from 2, and every written pixel is an input pixel, each used at most once, all
+// of them when the two worlds match and the render ran to its end.
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "fake_host.h"
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "parameters.h"
+
+namespace {
+
+constexpr unsigned char CanaryByte = 0xA5;
+constexpr int64_t GuardBytes = 64;
+constexpr PF_Err StopCode = PF_Interrupt_CANCEL;
+
+struct WorldShape {
+    int32_t width;
+    int32_t height;
+    int32_t gapBytes;
+    bool nullData;
+
+    int32_t Rowbytes() const { return 4 * width + gapBytes; }
+    // What a host must give for a world to be walked: sizes that are not
+    // negative, whole rows of pixels, and pixels behind a non-empty world.
+    bool Walkable() const
+    {
+        return width >= 0 && height >= 0 && Rowbytes() >= 4 * width && (!nullData || width == 0 || height == 0);
+    }
+};
+
+WorldShape TakeShape(FuzzInput& input)
+{
+    const int32_t width = input.InRange(-7, 64);
+    const int32_t height = input.InRange(-7, 64);
+    const int32_t gapBytes = input.InRange(-7, 40);
+    return WorldShape{width, height, gapBytes, input.Byte() % 8 == 0};
+}
+
+// A host world inside a canary-filled block with guard bytes on both sides. The
+// block holds height rows of rowbytes bytes when the shape is walkable.
+class GuardedWorld {
+public:
+    explicit GuardedWorld(const WorldShape& shape)
+        : layer(), shape_(shape), bytes_(static_cast<size_t>(2 * GuardBytes + RowBlockBytes(shape)), CanaryByte)
+    {
+        layer.data = shape.nullData ? nullptr : reinterpret_cast<PF_Pixel*>(bytes_.data() + GuardBytes);
+        layer.rowbytes = shape.Rowbytes();
+        layer.width = shape.width;
+        layer.height = shape.height;
+    }
+
+    unsigned char* PixelBytes(int32_t x, int32_t y)
+    {
+        return bytes_.data() + GuardBytes + int64_t{y} * shape_.Rowbytes() + 4 * int64_t{x};
+    }
+    PF_Pixel PixelAt(int32_t x, int32_t y)
+    {
+        const unsigned char* p = PixelBytes(x, y);
+        return PF_Pixel{p[0], p[1], p[2], p[3]};
+    }
+    const std::vector<unsigned char>& Bytes() const { return bytes_; }
+
+    // True when every byte outside the first `columns` pixels of the first
+    // `rows` rows still holds the canary.
+    bool UntouchedOutside(int64_t columns, int64_t rows) const
+    {
+        const int64_t rowbytes = shape_.Rowbytes();
+        for (size_t i = 0; i < bytes_.size(); ++i) {
+            const int64_t offset = static_cast<int64_t>(i) - GuardBytes;
+            const bool inside = offset >= 0 && rowbytes > 0 && offset / rowbytes < rows && offset % rowbytes < 4 * columns;
+            if (!inside && bytes_[i] != CanaryByte) return false;
+        }
+        return true;
+    }
+
+    PF_LayerDef layer;
+
+private:
+    static int64_t RowBlockBytes(const WorldShape& shape)
+    {
+        return shape.Walkable() ? int64_t{shape.Rowbytes()} * shape.height : 0;
+    }
+
+    WorldShape shape_;
+    std::vector<unsigned char> bytes_;
+};
+
+struct ParameterValues {
+    PF_ParamValue mode, orientation, comparator, threshold;
+};
+
+uint32_t CodeOf(const PF_Pixel& p)
+{
+    return uint32_t{p.alpha} << 24 | uint32_t{p.red} << 16 | uint32_t{p.green} << 8 | p.blue;
+}
+
+std::vector<uint32_t> PixelCodes(GuardedWorld& world, int64_t columns, int64_t rows)
+{
+    std::vector<uint32_t> codes;
+    for (int32_t y = 0; y < rows; ++y) {
+        for (int32_t x = 0; x < columns; ++x) codes.push_back(CodeOf(world.PixelAt(x, y)));
+    }
+    std::sort(codes.begin(), codes.end());
+    return codes;
+}
+
+PF_Err SendRender(FakeHost& host, GuardedWorld& input, GuardedWorld& output, const ParameterValues& values)
+{
+    PF_ParamDef defs[ParamCount] = {};
+    defs[InputLayerParam].u.ld = input.layer;
+    defs[ModeParam].u.pd.value = values.mode;
+    defs[OrientationParam].u.pd.value = values.orientation;
+    defs[ComparatorParam].u.pd.value = values.comparator;
+    defs[ThresholdParam].u.sd.value = values.threshold;
+    PF_ParamDef* params[ParamCount];
+    for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
+    return host.Send(PF_Cmd_RENDER, params, &output.layer);
+}
+
+void FillPixels(GuardedWorld& world, const WorldShape& shape, FuzzInput& input)
+{
+    if (!shape.Walkable() || shape.nullData) return;
+    const std::vector<unsigned char> pixels = input.Bytes(4 * size_t(shape.width) * size_t(shape.height));
+    for (int32_t y = 0; y < shape.height; ++y) {
+        std::copy_n(pixels.begin() + 4 * int64_t{y} * shape.width, 4 * shape.width, world.PixelBytes(0, y));
+    }
+}
+
+// Reports 2 of rows, 3 of rows, ... up to the stop, or to the end.
+void CheckProgress(const FakeHost& host, int64_t rows, int64_t expectedCalls)
+{
+    FUZZ_CHECK(static_cast<int64_t>(host.progressCalls.size()) == expectedCalls);
+    for (size_t call = 0; call < host.progressCalls.size(); ++call) {
+        FUZZ_CHECK(host.progressCalls[call].first == static_cast<A_long>(call + 2));
+        FUZZ_CHECK(host.progressCalls[call].second == rows);
+    }
+}
+
+// Every written pixel is an input pixel, each used at most once; with matching
+// worlds and a finished render, every input pixel is used.
+void CheckWrittenPixels(GuardedWorld& input, const WorldShape& inputShape, GuardedWorld& output, int64_t columns,
+                        int64_t rows, bool wholeFrame)
+{
+    const std::vector<uint32_t> source = PixelCodes(input, inputShape.width, inputShape.height);
+    const std::vector<uint32_t> written = PixelCodes(output, columns, rows);
+    FUZZ_CHECK(std::includes(source.begin(), source.end(), written.begin(), written.end()));
+    if (wholeFrame) FUZZ_CHECK(written == source);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput input(data, size);
+    const WorldShape inputShape = TakeShape(input);
+    const WorldShape outputShape = TakeShape(input);
+    const uint8_t stopByte = input.Byte();
+    FakeHost host;
+    host.stopAtProgressCall = stopByte < 64 ? stopByte : -1;
+    host.stopCode = StopCode;
+
+    const ParameterValues values{input.Int32(), input.Int32(), input.Int32(), input.Int32()};
+    GuardedWorld source(inputShape);
+    GuardedWorld output(outputShape);
+    FillPixels(source, inputShape, input);
+    const std::vector<unsigned char> sourceBefore = source.Bytes();
+
+    const PF_Err result = SendRender(host, source, output, values);
+    FUZZ_CHECK(source.Bytes() == sourceBefore);
+    if (!inputShape.Walkable() || !outputShape.Walkable()) {
+        FUZZ_CHECK(result == PF_Err_BAD_CALLBACK_PARAM);
+        FUZZ_CHECK(output.UntouchedOutside(0, 0));
+        FUZZ_CHECK(host.progressCalls.empty());
+        return 0;
+    }
+    const int64_t columns = std::min(inputShape.width, outputShape.width);
+    const int64_t rows = std::min(inputShape.height, outputShape.height);
+    const bool stopped = columns > 0 && rows > 1 && host.stopAtProgressCall >= 0 && host.stopAtProgressCall < rows - 1;
+    FUZZ_CHECK(result == (stopped ? StopCode : PF_Err_NONE));
+    const int64_t rowsWritten = stopped ? host.stopAtProgressCall + 2 : rows;
+    FUZZ_CHECK(output.UntouchedOutside(columns, columns > 0 ? rowsWritten : 0));
+    CheckProgress(host, rows, columns > 0 && rows > 1 ? rowsWritten - 1 : 0);
+    if (columns == 0) return 0;
+    const bool sameSize = inputShape.width == outputShape.width && inputShape.height == outputShape.height;
+    CheckWrittenPixels(source, inputShape, output, columns, rowsWritten, sameSize && !stopped);
+    return 0;
+}
