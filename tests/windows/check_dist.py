@@ -1,0 +1,52 @@
+"""Checks the download zip: one folder holding exactly Talvenor.aex (the built
+module, byte for byte), LICENSE.txt (the licence with Windows line ends) and
+INSTALL.txt (the install notes as plain text: where the file goes and what the
+About box says, with no Markdown marks left and Windows line ends).
+
+Usage: /usr/bin/python3 check_dist.py ZIP MODULE LICENSE FOLDER
+Prints every failed check and exits 1 if there is one.
+"""
+import re
+import sys
+import zipfile
+
+INSTALL_NOTES_MUST_SAY = ["Plug-ins", "Talvenor, v1.0.2", "Talvenor plugin for After Effects"]
+MARKDOWN_MARKS = ["<!--", "**", "`"]
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def install_notes_problems(notes):
+    problems = [f"INSTALL.txt does not say {text!r}" for text in INSTALL_NOTES_MUST_SAY
+                if text.encode() not in notes]
+    problems += [f"INSTALL.txt still holds {mark!r}" for mark in MARKDOWN_MARKS if mark.encode() in notes]
+    if re.search(rb"(?<!\r)\n", notes):
+        problems.append("INSTALL.txt has line ends without a carriage return")
+    return problems
+
+
+def main(zip_path, module_path, licence_path, folder):
+    expected = {f"{folder}/{name}" for name in ("Talvenor.aex", "INSTALL.txt", "LICENSE.txt")}
+    with zipfile.ZipFile(zip_path) as archive:
+        damaged = archive.testzip()
+        files = {name for name in archive.namelist() if not name.endswith("/")}
+        folders = {name for name in archive.namelist() if name.endswith("/")} - {f"{folder}/"}
+        problems = [f"entry {damaged} is damaged"] if damaged else []
+        if files != expected or folders:
+            problems.append(f"holds {sorted(files | folders)}, expected {sorted(expected)}")
+        else:
+            if archive.read(f"{folder}/Talvenor.aex") != read(module_path):
+                problems.append("Talvenor.aex is not the built module")
+            if archive.read(f"{folder}/LICENSE.txt") != read(licence_path).replace(b"\n", b"\r\n"):
+                problems.append("LICENSE.txt is not LICENSE with Windows line ends")
+            problems += install_notes_problems(archive.read(f"{folder}/INSTALL.txt"))
+    for problem in problems:
+        print(f"FAIL: {zip_path}: {problem}")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(*sys.argv[1:]))
