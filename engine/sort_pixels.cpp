@@ -131,15 +131,18 @@ void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeyS
 
 // Wide keys: an LSD radix sort of (key less the least key, pixel) pairs, one
 // key byte per pass, passing over bytes that every pair shares. The byte counts
-// of all passes are taken while the pairs are made; the last pass deals the
-// pixels straight back into the stretch.
+// of all passes are taken from the keys first; the first pass deals straight
+// from the keys and the stretch into pairs, and the last deals the pixels
+// straight back into the stretch.
 constexpr int kDigitBits = 8;
 constexpr uint32_t kDigitValues = 1u << kDigitBits;
 constexpr int kMaxDigits = 32 / kDigitBits;
 
-uint32_t DigitOf(uint64_t pair, int digit) {
-    return static_cast<uint32_t>(pair >> (32 + digit * kDigitBits)) & (kDigitValues - 1);
+uint32_t DigitOf(uint32_t key, int digit) {
+    return (key >> (digit * kDigitBits)) & (kDigitValues - 1);
 }
+
+uint32_t KeyOfPair(uint64_t pair) { return static_cast<uint32_t>(pair >> 32); }
 
 void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
     int digits = 1;
@@ -147,14 +150,10 @@ void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, Ke
         ++digits;
     }
     uint32_t positions[kMaxDigits][kDigitValues] = {};
-    uint64_t* from = pairs;
-    uint64_t* to = pairs + count;
     for (int32_t i = 0; i < count; ++i) {
-        const uint64_t pair = uint64_t{static_cast<uint32_t>(keys[i] - span.least)} << 32 |
-                              LoadPixel(PixelAt(first, static_cast<size_t>(i)));
-        from[i] = pair;
+        const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
         for (int digit = 0; digit < digits; ++digit) {
-            ++positions[digit][DigitOf(pair, digit)];
+            ++positions[digit][DigitOf(key, digit)];
         }
     }
     int passes[kMaxDigits];
@@ -164,16 +163,31 @@ void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, Ke
             passes[passCount++] = digit;
         }
     }
-    for (int p = 0; p + 1 < passCount; ++p) {
+    uint64_t* from = pairs;
+    uint64_t* to = pairs + count;
+    uint32_t* firstPositions = positions[passes[0]];  // the top byte always varies
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
+        from[firstPositions[DigitOf(key, passes[0])]++] =
+            uint64_t{key} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+    }
+    for (int p = 1; p + 1 < passCount; ++p) {
         uint32_t* digitPositions = positions[passes[p]];
         for (int32_t i = 0; i < count; ++i) {
-            to[digitPositions[DigitOf(from[i], passes[p])]++] = from[i];
+            to[digitPositions[DigitOf(KeyOfPair(from[i]), passes[p])]++] = from[i];
         }
         std::swap(from, to);
     }
-    uint32_t* lastPositions = positions[passes[passCount - 1]];  // the top byte always varies
+    if (passCount == 1) {
+        for (int32_t i = 0; i < count; ++i) {
+            StorePixel(PixelAt(first, static_cast<size_t>(i)), static_cast<uint32_t>(from[i]));
+        }
+        return;
+    }
+    const int lastDigit = passes[passCount - 1];
+    uint32_t* lastPositions = positions[lastDigit];
     for (int32_t i = 0; i < count; ++i) {
-        const uint32_t position = lastPositions[DigitOf(from[i], passes[passCount - 1])]++;
+        const uint32_t position = lastPositions[DigitOf(KeyOfPair(from[i]), lastDigit)]++;
         StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i]));
     }
 }

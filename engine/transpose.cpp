@@ -61,8 +61,16 @@ void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t
 void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source,
                      size_t sourceStride, size_t rows, size_t columns) {
     const Grid grid{target, targetStride, source, sourceStride};
-    for (size_t row = 0; row < rows; row += kTile) {
-        for (size_t column = 0; column < columns; column += kTile) {
+    // The short side is crossed whole before moving along the long side, so that
+    // each stretch of the long side is visited once: a block of frame rows is
+    // read or written in full while its cache lines and pages are at hand.
+    const bool rowsOuter = rows >= columns;
+    const size_t outerEnd = rowsOuter ? rows : columns;
+    const size_t innerEnd = rowsOuter ? columns : rows;
+    for (size_t outer = 0; outer < outerEnd; outer += kTile) {
+        for (size_t inner = 0; inner < innerEnd; inner += kTile) {
+            const size_t row = rowsOuter ? outer : inner;
+            const size_t column = rowsOuter ? inner : outer;
             TransposeTile(grid, row, column, std::min(row + kTile, rows), std::min(column + kTile, columns));
         }
     }
