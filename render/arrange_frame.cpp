@@ -16,6 +16,11 @@ bool IsWholeFrameMode(PF_ParamValue mode)
     return mode == ModeSimpleSort || mode == ModeRandom;
 }
 
+PixelRows InputRows(const FrameLayout& layout)
+{
+    return PixelRows{layout.input->data, layout.input->rowbytes, layout.width, layout.height};
+}
+
 WorkingFrame SortLinesOfFrame(const FrameLayout& layout, const RenderSettings& settings)
 {
     WorkingFrame frame = CopyIn(layout, PixelOrder::Rgba);
@@ -36,8 +41,9 @@ WorkingFrame ArrangeFrame(const FrameLayout& layout, const RenderSettings& setti
 {
     switch (settings.mode) {
     case ModeSimpleSort: {
-        WorkingFrame frame = CopyIn(layout, PixelOrder::Host);
-        SortPixelsByLuma(frame.pixels.get(), static_cast<size_t>(PixelCount(layout)));
+        // Sorted straight from the input world: no copy of the frame in its input order.
+        WorkingFrame frame{AllocateFrame(layout), PixelOrder::Host};
+        SortPixelsByLuma(InputRows(layout), frame.pixels.get());
         return frame;
     }
     case ModeRandom: {

@@ -1,16 +1,29 @@
-// Whole-frame orderings: rearrange a row-major array of n host pixels in place,
-// moving whole pixels (alpha included) and never changing a byte.
+// Whole-frame orderings: rearrange a frame's pixels as one row-major list, moving
+// whole pixels (alpha included) and never changing a byte.
 //
-// SortPixelsByLuma: ascending LumaKey, darkest first. ShufflePixels: a uniformly
-// random order drawn from the C library's rand, which is never seeded here. Both
-// may throw std::bad_alloc when working memory cannot be had; the array is then
-// left as it was.
+// SortPixelsByLuma: ascending LumaKey, darkest first, stable: pixels of equal key
+// keep their order in the frame, so the result is fully determined. The first form
+// reads the frame row by row from wherever it lies and writes the sorted list to
+// `sorted` (width * height pixels, not overlapping the frame); the second sorts an
+// array in place. ShufflePixels: a uniformly random order drawn from the C
+// library's rand, which is never seeded here. Sorting may throw std::bad_alloc
+// when working memory cannot be had; its input is then left as it was.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "host_api.h"
 
+// A frame read row by row: row y begins y * rowBytes bytes after `first`.
+struct PixelRows {
+    const PF_Pixel* first;
+    int64_t rowBytes;
+    int64_t width;
+    int64_t height;
+};
+
 int32_t LumaKey(const PF_Pixel& pixel);
+void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted);
 void SortPixelsByLuma(PF_Pixel* pixels, size_t count);
 void ShufflePixels(PF_Pixel* pixels, size_t count);
