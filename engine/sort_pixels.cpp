@@ -1,9 +1,8 @@
 // SortPixels: a stable sort of a stretch of pixels by their stored keys. Short
 // stretches take an insertion sort; longer ones a counting sort when their keys
 // span at most kCountingRange values (always so for the 8-bit keys), else an
-// LSD radix sort of (key, pixel) pairs.
-// All of them keep pixels with equal keys in their order, so the result is
-// fully determined.
+// LSD radix sort of (key, pixel) pairs, a key byte per pass. All of them keep
+// pixels with equal keys in their order, so the result is fully determined.
 #include <algorithm>
 #include <utility>
 
@@ -13,6 +12,9 @@ namespace {
 
 constexpr int32_t kInsertionMax = 24;
 constexpr uint32_t kCountingRange = 256;
+constexpr int kDigitBits = 8;
+constexpr uint32_t kDigitValues = 1u << kDigitBits;
+constexpr int kMaxDigits = 32 / kDigitBits;
 
 struct KeySpan {
     int32_t least;
@@ -46,10 +48,9 @@ void InsertionSort(unsigned char* first, int32_t* keys, int32_t count) {
 
 // Items are dealt to buckets by `ways` interleaved walks over equal stretches of
 // the items, each walk with its own bucket positions. A single walk stalls when
-// neighbouring pixels share a bucket, as they do in smooth footage with narrow
-// buckets: each step must wait for the previous step's position update. Walk
-// w's items of a bucket go after those of the walks before it, so the deal
-// stays stable.
+// neighbouring pixels share a bucket, as they often do in footage: each step
+// waits for the position update of the step before. Walk w's items of a bucket
+// go after those of the walks before it, so the deal stays stable.
 template <int ways>
 struct Walks {
     explicit Walks(int32_t count) : shortest(count / ways) {
@@ -77,18 +78,18 @@ struct Walks {
     }
 };
 
-// Turns counts into positions: positions[w * buckets + b] holds how many items
-// of walk w fall in bucket b, and becomes where the first of them goes. Returns
-// false when one bucket holds all `total` items, so that dealing them would
+// Turns counts into starts: starts[w * buckets + b] holds how many items of walk
+// w fall in bucket b, and becomes the position of the first of them. Returns
+// false when one bucket holds all `total` items, so that dealing them out would
 // change nothing.
 template <int ways>
-bool CountsToPositions(uint32_t* positions, uint32_t buckets, uint32_t total) {
+bool CountsToStarts(uint32_t* starts, uint32_t buckets, uint32_t total) {
     uint32_t next = 0;
     for (uint32_t b = 0; b < buckets; ++b) {
         const uint32_t bucketStart = next;
         for (int w = 0; w < ways; ++w) {
-            const uint32_t items = positions[w * buckets + b];
-            positions[w * buckets + b] = next;
+            const uint32_t items = starts[w * buckets + b];
+            starts[w * buckets + b] = next;
             next += items;
         }
         if (next - bucketStart == total) {
@@ -98,45 +99,24 @@ bool CountsToPositions(uint32_t* positions, uint32_t buckets, uint32_t total) {
     return true;
 }
 
-// Deals count items to buckets 0 to buckets - 1: move(i, position) puts item i
-// at its place in bucket order. positions holds ways * buckets entries. Returns
-// false, having moved nothing, when one bucket holds every item.
-template <int ways, typename BucketOf, typename Move>
-bool Deal(int32_t count, uint32_t buckets, BucketOf bucketOf, Move move, uint32_t* positions) {
-    const Walks<ways> walks(count);
-    std::fill_n(positions, ways * buckets, 0u);
-    walks.Interleave([&](int w, int32_t i) { ++positions[w * buckets + bucketOf(i)]; });
-    if (!CountsToPositions<ways>(positions, buckets, static_cast<uint32_t>(count))) {
-        return false;
-    }
-    walks.Interleave([&](int w, int32_t i) { move(i, positions[w * buckets + bucketOf(i)]++); });
-    return true;
-}
-
-// One bucket per key value; neighbouring pixels often share a key, so four walks.
-void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span,
-                  uint32_t* sorted) {
+// One bucket per key value in the span, four walks; the pixels are dealt into
+// `sorted`, then copied back.
+void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint32_t* sorted) {
     constexpr int kWays = 4;
-    uint32_t positions[kWays * kCountingRange];
-    const bool dealt = Deal<kWays>(
-        count, span.spread + 1, [keys, span](int32_t i) { return static_cast<uint32_t>(keys[i] - span.least); },
-        [first, sorted](int32_t i, uint32_t position) {
-            sorted[position] = LoadPixel(PixelAt(first, static_cast<size_t>(i)));
-        },
-        positions);
-    if (dealt) {
-        std::memcpy(first, sorted, static_cast<size_t>(count) * kPixelBytes);
+    const Walks<kWays> walks(count);
+    const uint32_t buckets = span.spread + 1;
+    const auto bucketOf = [keys, span](int32_t i) { return static_cast<uint32_t>(keys[i] - span.least); };
+    uint32_t starts[kWays * kCountingRange];
+    std::fill_n(starts, kWays * buckets, 0u);
+    walks.Interleave([&](int w, int32_t i) { ++starts[w * buckets + bucketOf(i)]; });
+    if (!CountsToStarts<kWays>(starts, buckets, static_cast<uint32_t>(count))) {
+        return;
     }
+    walks.Interleave([&](int w, int32_t i) {
+        sorted[starts[w * buckets + bucketOf(i)]++] = LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+    });
+    std::memcpy(first, sorted, static_cast<size_t>(count) * kPixelBytes);
 }
-
-// Wide keys: an LSD radix sort of (key less the least key, pixel) pairs, one
-// key byte per pass, passing over bytes that every pair shares. The byte counts
-// of all passes are taken from the keys first; the first pass deals straight
-// from the keys and the stretch into pairs, and the last deals the pixels
-// straight back into the stretch.
-constexpr int kDigitBits = 8;
-constexpr uint32_t kDigitValues = 1u << kDigitBits;
-constexpr int kMaxDigits = 32 / kDigitBits;
 
 uint32_t DigitOf(uint32_t key, int digit) {
     return (key >> (digit * kDigitBits)) & (kDigitValues - 1);
@@ -144,50 +124,62 @@ uint32_t DigitOf(uint32_t key, int digit) {
 
 uint32_t KeyOfPair(uint64_t pair) { return static_cast<uint32_t>(pair >> 32); }
 
-void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
+// The key bytes that the radix sort must deal by, lowest first, with each one's
+// bucket starts in starts[digit]: the bytes within the span that not every key
+// shares. Returns how many there are; the top byte of the span always counts.
+int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&starts)[kMaxDigits][kDigitValues],
+                int (&passes)[kMaxDigits]) {
     int digits = 1;
     while (digits < kMaxDigits && (span.spread >> (digits * kDigitBits)) != 0) {
         ++digits;
     }
-    uint32_t positions[kMaxDigits][kDigitValues] = {};
     for (int32_t i = 0; i < count; ++i) {
         const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
         for (int digit = 0; digit < digits; ++digit) {
-            ++positions[digit][DigitOf(key, digit)];
+            ++starts[digit][DigitOf(key, digit)];
         }
     }
-    int passes[kMaxDigits];
     int passCount = 0;
     for (int digit = 0; digit < digits; ++digit) {
-        if (CountsToPositions<1>(positions[digit], kDigitValues, static_cast<uint32_t>(count))) {
+        if (CountsToStarts<1>(starts[digit], kDigitValues, static_cast<uint32_t>(count))) {
             passes[passCount++] = digit;
         }
     }
+    return passCount;
+}
+
+// Pairs hold the key less the least key in their high half and the pixel in the
+// low half. One walk suffices: a wide key's low byte changes from pixel to
+// pixel, and each later pass walks pairs mixed by the one before. The first
+// pass deals straight from the keys and the stretch into
+// pairs, the middle passes from pairs to pairs, and the last deals the pixels
+// straight back into the stretch.
+void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
+    uint32_t starts[kMaxDigits][kDigitValues] = {};
+    int passes[kMaxDigits];
+    const int passCount = DigitPasses(keys, count, span, starts, passes);
     uint64_t* from = pairs;
     uint64_t* to = pairs + count;
-    uint32_t* firstPositions = positions[passes[0]];  // the top byte always varies
     for (int32_t i = 0; i < count; ++i) {
         const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
-        from[firstPositions[DigitOf(key, passes[0])]++] =
+        from[starts[passes[0]][DigitOf(key, passes[0])]++] =
             uint64_t{key} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
     }
     for (int p = 1; p + 1 < passCount; ++p) {
-        uint32_t* digitPositions = positions[passes[p]];
         for (int32_t i = 0; i < count; ++i) {
-            to[digitPositions[DigitOf(KeyOfPair(from[i]), passes[p])]++] = from[i];
+            to[starts[passes[p]][DigitOf(KeyOfPair(from[i]), passes[p])]++] = from[i];
         }
         std::swap(from, to);
     }
-    if (passCount == 1) {
+    if (passCount == 1) {  // the pairs are in order already
         for (int32_t i = 0; i < count; ++i) {
             StorePixel(PixelAt(first, static_cast<size_t>(i)), static_cast<uint32_t>(from[i]));
         }
         return;
     }
-    const int lastDigit = passes[passCount - 1];
-    uint32_t* lastPositions = positions[lastDigit];
+    const int last = passes[passCount - 1];
     for (int32_t i = 0; i < count; ++i) {
-        const uint32_t position = lastPositions[DigitOf(KeyOfPair(from[i]), lastDigit)]++;
+        const uint32_t position = starts[last][DigitOf(KeyOfPair(from[i]), last)]++;
         StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i]));
     }
 }
