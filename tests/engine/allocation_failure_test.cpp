@@ -1,0 +1,84 @@
+// When the heap refuses one of the engine's blocks, the pass that needed it is
+// left out and the frame keeps each pixel once. The engine takes all its memory
+// with nothrow new, so this executable routes nothrow new through a switch that
+// can refuse the n-th request.
+#include <gtest/gtest.h>
+
+#include <new>
+
+#include "test_frames.h"
+
+namespace {
+
+bool counting = false;     // requests are counted only within SortedWithRefusal
+int nothrowRequests = 0;   // nothrow requests counted so far
+int refuseAt = -1;         // the counted request to refuse, or -1
+
+bool Refuse() {
+    if (!counting) {
+        return false;
+    }
+    return nothrowRequests++ == refuseAt;
+}
+
+// The frame after a call of SortLines in which nothrow request number `refused`
+// (or none, for -1) is refused; nothrowRequests then holds the call's requests.
+Frame SortedWithRefusal(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options,
+                        int refused) {
+    nothrowRequests = 0;
+    refuseAt = refused;
+    counting = true;
+    Frame sorted = SortedCopy(frame, width, height, options);
+    counting = false;
+    return sorted;
+}
+
+TEST(AllocationFailure, RefusedBlockLeavesItsPassOut) {
+    std::mt19937 random(5);
+    const uint32_t width = 37, height = 23;  // two column blocks
+    const Frame frame = RandomFrame(random, size_t{width} * height, false);
+    SortOptions options{SortDirection::Row, SortComparator::Average, SortMode::AllPixels, 0};
+    const Frame rowsOnly = SortedCopy(frame, width, height, options);
+    options.direction = SortDirection::Column;
+    const Frame columnsOnly = SortedCopy(frame, width, height, options);
+    options.direction = SortDirection::Both;
+    const Frame both = SortedWithRefusal(frame, width, height, options, -1);
+    const int requests = nothrowRequests;
+    ASSERT_GT(requests, 1);
+    int leftOutRows = 0, leftOutColumns = 0;
+    for (int refused = 0; refused < requests; ++refused) {
+        const Frame sorted = SortedWithRefusal(frame, width, height, options, refused);
+        EXPECT_NE(sorted, both) << "request " << refused << " refused, yet both passes ran";
+        leftOutRows += sorted == columnsOnly;
+        leftOutColumns += sorted == rowsOnly;
+        EXPECT_TRUE(sorted == columnsOnly || sorted == rowsOnly) << "request " << refused;
+    }
+    EXPECT_GT(leftOutRows, 0);
+    EXPECT_GT(leftOutColumns, 0);
+}
+
+}  // namespace
+
+// Replaces only the nothrow forms, forwarding to the ordinary ones, so that
+// every block still goes back through the ordinary delete.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    if (Refuse()) {
+        return nullptr;
+    }
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    if (Refuse()) {
+        return nullptr;
+    }
+    try {
+        return ::operator new[](size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
