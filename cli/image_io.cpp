@@ -1,6 +1,7 @@
 // Image files through stb_image and stb_image_write, which are compiled here.
 #include "image_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -33,6 +34,17 @@ std::string Quoted(const std::string& path)
     return "'" + path + "'";
 }
 
+// stb_image's reason, made fit for one line on a terminal: for an unknown PNG
+// chunk it quotes the chunk's type bytes from the file, which may be anything.
+std::string DecoderReason()
+{
+    std::string reason = stbi_failure_reason();
+    for (char& c : reason) {
+        if (c < ' ' || c > '~') c = '?';
+    }
+    return reason;
+}
+
 // What keeps a path from being read as an image file, before it is opened.
 void RequireImageFile(const std::string& path)
 {
@@ -42,6 +54,77 @@ void RequireImageFile(const std::string& path)
     if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) == 0 && !error) {
         throw std::runtime_error(Quoted(path) + " is empty");
     }
+}
+
+// stb_image 2.27 trusts the code counts of a JPEG Huffman table: a table of more
+// than 256 codes writes past the decoder's arrays. The file is walked marker by
+// marker as the decoder reads it (segments skipped by their length, entropy-coded
+// data scanned for the next marker), and every table is measured first.
+class JpegScan {
+public:
+    explicit JpegScan(std::FILE* file) : file_(file) {}
+
+    bool HasOversizedHuffmanTable()
+    {
+        if (Byte() != 0xFF || Marker() != 0xD8) return false;
+        for (int byte = Byte(); byte != EOF; byte = Byte()) {
+            if (byte != 0xFF) continue;
+            const int marker = Marker();
+            if (marker == EOF || marker == 0xD9) return false;
+            if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
+            if (marker == 0xC4 ? TablesOversized() : !SkipSegment()) return marker == 0xC4;
+        }
+        return false;
+    }
+
+private:
+    static constexpr int MaxHuffmanCodes = 256;
+
+    int Byte() { return std::getc(file_); }
+    // What follows a run of 0xFF fill bytes.
+    int Marker()
+    {
+        int byte = Byte();
+        while (byte == 0xFF) byte = Byte();
+        return byte;
+    }
+    // Past the end, as in the decoder, bytes read as 0.
+    int Value() { return std::max(Byte(), 0); }
+    int Length() { return Value() << 8 | Value(); }
+
+    bool SkipSegment()
+    {
+        const int length = Length();
+        return length >= 2 && std::fseek(file_, length - 2, SEEK_CUR) == 0;
+    }
+
+    // Reads a DHT segment as the decoder does, table after table until its
+    // length is used up, even past the segment's end.
+    bool TablesOversized()
+    {
+        for (int left = Length() - 2; left > 0;) {
+            const int kind = Value();
+            if (kind >> 4 > 1 || (kind & 15) > 3) return false;
+            int codes = 0;
+            for (int i = 0; i < 16; ++i) codes += Value();
+            if (codes > MaxHuffmanCodes) return true;
+            std::fseek(file_, codes, SEEK_CUR);
+            left -= 17 + codes;
+        }
+        return false;
+    }
+
+    std::FILE* file_;
+};
+
+// Whether the file, from its current position, is a JPEG the decoder must not
+// see; the position is kept.
+bool IsUnsafeJpeg(std::FILE* file)
+{
+    const long start = std::ftell(file);
+    const bool unsafe = JpegScan(file).HasOversizedHuffmanTable();
+    std::fseek(file, start, SEEK_SET);
+    return unsafe;
 }
 
 struct FrameSize {
@@ -73,7 +156,7 @@ FrameSize HeaderSize(std::FILE* file, const std::string& name)
 {
     int width = 0, height = 0, channels = 0;
     if (stbi_info_from_file(file, &width, &height, &channels)) return FrameSize{width, height};
-    const std::string reason = stbi_failure_reason();
+    const std::string reason = DecoderReason();
     FrameSize size;
     if (ReadPngHeaderSize(file, &size)) return size;
     throw std::runtime_error(Quoted(name) + " is not a PNG, JPEG, BMP or TGA image (" + reason + ")");
@@ -119,6 +202,10 @@ std::string TemporaryNameFor(const std::string& path)
 
 Image DecodeImage(std::FILE* file, const std::string& name, int largestSide)
 {
+    // Before any stb_image call: reading the header already builds the tables.
+    if (IsUnsafeJpeg(file)) {
+        throw std::runtime_error("cannot decode " + Quoted(name) + ": a Huffman table has more than 256 codes");
+    }
     const FrameSize size = HeaderSize(file, name);
     if (size.width > largestSide || size.height > largestSide) {
         throw std::runtime_error(Quoted(name) + " is " + std::to_string(size.width) + " x " +
@@ -127,7 +214,7 @@ Image DecodeImage(std::FILE* file, const std::string& name, int largestSide)
     }
     int width = 0, height = 0, channels = 0;
     stbi_uc* pixels = stbi_load_from_file(file, &width, &height, &channels, RgbaChannels);
-    if (!pixels) throw std::runtime_error("cannot decode " + Quoted(name) + ": " + stbi_failure_reason());
+    if (!pixels) throw std::runtime_error("cannot decode " + Quoted(name) + ": " + DecoderReason());
     Image image{width, height, {}};
     image.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * RgbaChannels);
     stbi_image_free(pixels);

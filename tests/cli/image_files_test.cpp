@@ -2,6 +2,7 @@
 // user may give, and writing PNG files into place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -89,6 +90,27 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
     EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"),
               std::string::npos);
     EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
+}
+
+// The decoder quotes an unknown chunk's type from the file; those bytes must not
+// reach the terminal as they are.
+TEST_F(ReadImageTest, AReasonQuotingTheFileIsOnePrintableLine)
+{
+    const std::string png = PngBytes(1, 1, 8, 6, std::string(5, '\0'));
+    const std::string escapeChunk = std::string(4, '\0') + "\x1b[2J" + std::string(4, '\0');
+    const std::string reason = Refusal(Written("odd.png", png.substr(0, 33) + escapeChunk + png.substr(33)));
+    EXPECT_NE(reason.find("cannot decode"), std::string::npos) << reason;
+    EXPECT_NE(reason.find("?[2J PNG chunk not known"), std::string::npos) << reason;
+    EXPECT_TRUE(std::all_of(reason.begin(), reason.end(), [](char c) { return c >= ' ' && c <= '~'; })) << reason;
+}
+
+// A JPEG whose first Huffman table claims 16 x 17 codes, more than the 256 that
+// the decoder's arrays hold, is turned away before the decoder reads it.
+TEST_F(ReadImageTest, RefusesAJpegHuffmanTableOfMoreThan256Codes)
+{
+    const std::string table = std::string("\xFF\xC4\x00\x13\x00", 5) + std::string(16, '\x11');
+    const std::string jpeg = std::string("\xFF\xD8", 2) + table + std::string(272, '\x01') + "\xFF\xD9";
+    EXPECT_NE(Refusal(Written("tables.jpg", jpeg)).find("a Huffman table has more than 256 codes"), std::string::npos);
 }
 
 // The header's size is checked before any pixel memory is asked for. The thin
