@@ -35,25 +35,28 @@ std::string Quoted(const std::string& path)
 }
 
 // stb_image's reason, made fit for one line on a terminal: for an unknown PNG
-// chunk it quotes the chunk's type bytes from the file, which may be anything.
+// chunk it quotes the chunk's type bytes from the file, which may be anything,
+// a NUL that ends the text early included.
 std::string DecoderReason()
 {
     std::string reason = stbi_failure_reason();
     for (char& c : reason) {
         if (c < ' ' || c > '~') c = '?';
     }
-    return reason;
+    return reason.find_first_not_of('?') == std::string::npos ? "damaged image data" : reason;
 }
 
-// What keeps a path from being read as an image file, before it is opened.
+// What keeps a path from being read as an image file, before it is opened. The
+// file is read twice (its header, then the image), so it must be a regular file,
+// not a pipe or a device.
 void RequireImageFile(const std::string& path)
 {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!std::filesystem::exists(status)) return;  // opening it says why
     if (std::filesystem::is_directory(status)) throw std::runtime_error(Quoted(path) + " is a folder, not an image");
-    if (std::filesystem::is_regular_file(status) && std::filesystem::file_size(path, error) == 0 && !error) {
-        throw std::runtime_error(Quoted(path) + " is empty");
-    }
+    if (!std::filesystem::is_regular_file(status)) throw std::runtime_error(Quoted(path) + " is not a regular file");
+    if (std::filesystem::file_size(path, error) == 0 && !error) throw std::runtime_error(Quoted(path) + " is empty");
 }
 
 // stb_image 2.27 trusts the code counts of a JPEG Huffman table: a table of more
@@ -72,7 +75,11 @@ public:
             const int marker = Marker();
             if (marker == EOF || marker == 0xD9) return false;
             if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
-            if (marker == 0xC4 ? TablesOversized() : !SkipSegment()) return marker == 0xC4;
+            if (marker == 0xC4) {
+                if (TablesOversized()) return true;
+            } else if (!SkipSegment()) {
+                return false;  // a length the decoder refuses too
+            }
         }
         return false;
     }
@@ -90,7 +97,11 @@ private:
     }
     // Past the end, as in the decoder, bytes read as 0.
     int Value() { return std::max(Byte(), 0); }
-    int Length() { return Value() << 8 | Value(); }
+    int Length()
+    {
+        const int high = Value();
+        return high << 8 | Value();
+    }
 
     bool SkipSegment()
     {

@@ -1,6 +1,7 @@
 // Host-layout frames from and to images, reading image files of every kind a
 // user may give, and writing PNG files into place.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -83,8 +84,10 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
 {
     const std::string whole = PngBytes(4, 4, 8, 6, std::string(4 * 17, '\0'));
     std::filesystem::create_directory(PathOf("folder.png"));
+    ASSERT_EQ(mkfifo(PathOf("pipe.png").c_str(), 0600), 0);
     EXPECT_NE(Refusal(PathOf("missing.png")).find("cannot open"), std::string::npos);
     EXPECT_NE(Refusal(PathOf("folder.png")).find("is a folder"), std::string::npos);
+    EXPECT_NE(Refusal(PathOf("pipe.png")).find("is not a regular file"), std::string::npos);
     EXPECT_NE(Refusal(Written("empty.png", "")).find("is empty"), std::string::npos);
     EXPECT_NE(Refusal(Written("text.png", "hello")).find("is not a PNG, JPEG, BMP or TGA image"), std::string::npos);
     EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"),
