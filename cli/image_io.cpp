@@ -218,6 +218,11 @@ Image DecodeImage(std::FILE* file, const std::string& name, int largestSide)
         throw std::runtime_error("cannot decode " + Quoted(name) + ": a Huffman table has more than 256 codes");
     }
     const FrameSize size = HeaderSize(file, name);
+    // stb_image loads a BMP of height 0 as an image without pixels.
+    if (size.width < 1 || size.height < 1) {
+        throw std::runtime_error(Quoted(name) + " has no pixels (" + std::to_string(size.width) + " x " +
+                                 std::to_string(size.height) + ")");
+    }
     if (size.width > largestSide || size.height > largestSide) {
         throw std::runtime_error(Quoted(name) + " is " + std::to_string(size.width) + " x " +
                                  std::to_string(size.height) + " pixels, larger than the largest frame, " +

@@ -95,6 +95,22 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
     EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
 }
 
+// A BMP may say its height is 0; a PNG of it could not even be written.
+TEST_F(ReadImageTest, RefusesAnImageWithoutPixels)
+{
+    std::string bmp = std::string("BM", 2) + std::string(52, '\0');
+    const auto put = [&bmp](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
+    };
+    put(2, 54);   // file size
+    put(10, 54);  // pixel data offset
+    put(14, 40);  // info header size
+    put(18, 5);   // width
+    put(22, 0);   // height
+    put(26, 1 | 24 << 16);  // one plane, 24 bits a pixel
+    EXPECT_NE(Refusal(Written("flat.bmp", bmp)).find("has no pixels (5 x 0)"), std::string::npos);
+}
+
 // The decoder quotes an unknown chunk's type from the file; those bytes must not
 // reach the terminal as they are.
 TEST_F(ReadImageTest, AReasonQuotingTheFileIsOnePrintableLine)
