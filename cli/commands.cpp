@@ -114,6 +114,7 @@ void RenderImage(HostSession& session, const RenderRequest& request)
 {
     RequireOutputIsNotInput(request);
     const Image source = request.demo ? MakeDemoPicture() : ReadImage(request.inputPath);
+    RequirePngWritable(request.outputPath, source.width, source.height);
     PixelWorld input = PixelWorld::FromImage(source, InputGapBytes);
     PixelWorld output(source.width, source.height, OutputGapBytes);
     RequireSuccess(RenderShowingProgress(session, input, request.values, output), "render");

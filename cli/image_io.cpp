@@ -202,6 +202,16 @@ std::string WritePngFile(const std::string& path, const Image& image)
     return "";
 }
 
+// stb_image_write keeps the compressed image in a buffer whose int size doubles
+// as it grows, which overflows past 2^30 bytes; its fixed Huffman codes spend up
+// to 9 bits on a byte. Pixel rows carry one filter byte each.
+bool FitsPngWriter(int width, int height)
+{
+    constexpr int64_t MaxCompressedBytes = int64_t{1} << 30;
+    constexpr int64_t MaxRowBytes = MaxCompressedBytes / 9 * 8 - (int64_t{1} << 20);
+    return (int64_t{width} * RgbaChannels + 1) * height <= MaxRowBytes;
+}
+
 // Unique enough that two runs writing the same output don't share a name.
 std::string TemporaryNameFor(const std::string& path)
 {
@@ -245,8 +255,17 @@ Image ReadImage(const std::string& path)
     return DecodeImage(file.get(), path);
 }
 
+void RequirePngWritable(const std::string& path, int width, int height)
+{
+    if (!FitsPngWriter(width, height)) {
+        throw std::runtime_error("cannot write " + Quoted(path) + ": " + std::to_string(width) + " x " +
+                                 std::to_string(height) + " pixels is more than the PNG writer can encode");
+    }
+}
+
 void WritePng(const std::string& path, const Image& image)
 {
+    RequirePngWritable(path, image.width, image.height);
     const std::string temporary = TemporaryNameFor(path);
     const std::string reason = WritePngFile(temporary, image);
     if (!reason.empty()) {

@@ -21,3 +21,7 @@ constexpr int LargestImageSide = 30000;
 Image ReadImage(const std::string& path);
 Image DecodeImage(std::FILE* file, const std::string& name, int largestSide = LargestImageSide);
 void WritePng(const std::string& path, const Image& image);
+// Throws, naming path, when a PNG of this size is more than WritePng can encode
+// (some 950 million bytes of pixel rows, about 15400 x 15400), so that a caller
+// can refuse before the work that would produce it.
+void RequirePngWritable(const std::string& path, int width, int height);

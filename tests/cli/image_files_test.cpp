@@ -166,6 +166,23 @@ TEST_F(WritePngTest, ReplacesTheFileAndLeavesNothingElse)
     EXPECT_EQ(FileNames(), std::set<std::string>{"out.png"});
 }
 
+// The PNG writer's buffer sizes are ints: a frame past some 950 million bytes of
+// rows is refused before any byte is written or read.
+TEST_F(WritePngTest, RefusesFramesBeyondWhatThePngWriterCanEncode)
+{
+    EXPECT_NO_THROW(RequirePngWritable(PathOf("out.png"), 15000, 15000));
+    EXPECT_NO_THROW(RequirePngWritable(PathOf("out.png"), 30000, 7000));
+    for (const auto& [width, height] : {std::pair{16384, 16384}, std::pair{30000, 30000}, std::pair{1, 300000000}}) {
+        try {
+            WritePng(PathOf("out.png"), Image{width, height, {}});
+            ADD_FAILURE() << width << " x " << height << " was written";
+        } catch (const std::runtime_error& error) {
+            EXPECT_NE(std::string(error.what()).find("is more than the PNG writer can encode"), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(FileNames().empty());
+}
+
 TEST_F(WritePngTest, AFailedWriteLeavesNoFile)
 {
     std::filesystem::create_directory(PathOf("taken.png"));  // a folder where the file should go
