@@ -56,9 +56,9 @@ struct LineSorter {
     int32_t blockLines;                     // lines per block: all rows, or kColumnBlock columns
     SortDirection direction;                // Row or Column, never Both
     LineFunction lineFunction;              // chosen by mode
-    KeyFunction keyFunction;                // chosen by comparator
-    CompareFunction compareFunction;        // the twin of keyFunction
-    StretchKeyFunction stretchKeyFunction;  // keyFunction over a stretch of pixels
+    KeyFunction keyFunction;                // chosen by comparator: the key the pass orders by
+    CompareFunction compareFunction;        // the twin of keyFunction, to compare two pixels
+    StretchKeyFunction stretchKeyFunction;  // keyFunction over a stretch: what the line functions use
     const SortOptions* options;             // the caller's; line functions read threshold
     LineScratch scratch;                    // owned by the pass
     LineSorter* next;                       // the pass that runs after this one, or null
