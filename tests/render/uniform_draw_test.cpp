@@ -1,0 +1,108 @@
+// Drawing below a bound from generators narrower than the bound: values joined most
+// significant first, the top block thrown away, results uniform; and the shuffle
+// uniform on a 15-bit generator like the Windows runtime's rand, whose joining
+// glibc's 31-bit rand never reaches for real frames.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "shuffle_with.h"
+#include "test_world.h"
+#include "uniform_draw.h"
+
+namespace {
+
+constexpr uint32_t k15BitMax = 0x7FFF;
+constexpr uint32_t k31BitMax = 0x7FFFFFFF;
+
+// Uniform values 0 .. max from a fixed seed.
+struct FakeGenerator {
+    FakeGenerator(uint32_t maximum, unsigned seed) : max(maximum), random(seed) {}
+    int operator()() { return static_cast<int>(random() & max); }
+    uint32_t max;
+    std::mt19937 random;
+};
+
+// Hands out the values it was given, in order.
+struct ScriptedGenerator {
+    int operator()() { return values.at(next++); }
+    std::vector<int> values;
+    size_t next = 0;
+};
+
+// Chi-square of counts against equal expectations.
+double ChiSquare(const std::vector<int>& counts, double expected)
+{
+    double sum = 0;
+    for (int count : counts) sum += (count - expected) * (count - expected) / expected;
+    return sum;
+}
+
+TEST(DrawBelow, JoinsValuesMostSignificantFirstAndDrawsAgainInTheTopBlock)
+{
+    ScriptedGenerator joined{{1, 2}};
+    EXPECT_EQ(DrawBelow(uint64_t{1} << 30, joined, k15BitMax), (uint64_t{1} << 15) + 2);
+    EXPECT_EQ(joined.next, 2u);
+
+    // Below 2^30 - 1 from a 30-bit span the top block is 2^30 - 2 and 2^30 - 1:
+    // the first draw falls in it and is replaced by the next, 5 modulo the bound.
+    ScriptedGenerator rejected{{0x7FFF, 0x7FFF, 0, 5}};
+    EXPECT_EQ(DrawBelow((uint64_t{1} << 30) - 1, rejected, k15BitMax), 5u);
+    EXPECT_EQ(rejected.next, 4u);
+
+    ScriptedGenerator single{{40000}};
+    EXPECT_EQ(DrawBelow(30000, single, k31BitMax), 10000u);
+}
+
+TEST(DrawBelow, IsUniformForBoundsThatTakeSeveralGeneratorValues)
+{
+    // Two 15-bit values barely covering the bound; two with a top block of a third
+    // of the span; three; three over 45 bits; and two 31-bit values.
+    const std::pair<uint32_t, uint64_t> cases[] = {
+        {k15BitMax, 32769},
+        {k15BitMax, 715827883},
+        {k15BitMax, (uint64_t{1} << 30) + 1},
+        {k15BitMax, (uint64_t{3} << 40) + 5},
+        {k31BitMax, (uint64_t{3} << 60) / 7},
+    };
+    constexpr int kBuckets = 16, kDraws = 64000;
+    unsigned seed = 1;
+    for (const auto& c : cases) {
+        FakeGenerator generator(c.first, ++seed);
+        std::vector<int> buckets(kBuckets), parity(2);
+        for (int i = 0; i < kDraws; ++i) {
+            const uint64_t value = DrawBelow(c.second, generator, c.first);
+            ASSERT_LT(value, c.second);
+            ++buckets[static_cast<size_t>(value / ((c.second + kBuckets - 1) / kBuckets))];
+            ++parity[value % 2];
+        }
+        // 15 degrees of freedom: 50 is passed by chance about once in a hundred
+        // thousand; one degree: 25 about once in a million.
+        EXPECT_LT(ChiSquare(buckets, double(kDraws) / kBuckets), 50.0) << "bound " << c.second;
+        EXPECT_LT(ChiSquare(parity, kDraws / 2.0), 25.0) << "bound " << c.second;
+    }
+}
+
+TEST(ShuffleWith, MovesAPixelAnywhereInAFrameLargerThanOneNarrowValue)
+{
+    constexpr size_t kPixels = 40000;
+    constexpr int kShuffles = 400, kBuckets = 8;
+    FakeGenerator generator(k15BitMax, 77);
+    const std::vector<PF_Pixel> input = RandomPixels(kPixels, 5);
+    std::vector<int> buckets(kBuckets);
+    for (int i = 0; i < kShuffles; ++i) {
+        std::vector<PF_Pixel> frame = input;
+        ShuffleWith(frame.data(), frame.size(), generator, k15BitMax);
+        if (i == 0) {
+            ASSERT_EQ(PixelMultiset(frame), PixelMultiset(input));
+        }
+        const size_t position = size_t(std::find(frame.begin(), frame.end(), input[0]) - frame.begin());
+        ++buckets[position * kBuckets / kPixels];
+    }
+    // 7 degrees of freedom: 35 is passed by chance about once in a hundred thousand.
+    EXPECT_LT(ChiSquare(buckets, double(kShuffles) / kBuckets), 35.0);
+}
+
+}  // namespace
