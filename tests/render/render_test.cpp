@@ -6,32 +6,11 @@
 #include <climits>
 #include <cstdlib>
 
-#include "fake_host.h"
-#include "line_sort.h"
 #include "orderings.h"
-#include "parameters.h"
+#include "render_call.h"
 #include "test_world.h"
 
 namespace {
-
-struct Settings {
-    A_long mode = ModeHighlights;
-    A_long orientation = OrientationColumn;
-    A_long comparator = ComparatorAverage;
-    A_long threshold = 45;
-};
-
-// What the engine makes of a frame in the host's byte order.
-std::vector<PF_Pixel> SortedByEngine(std::vector<PF_Pixel> frame, int width, int height, SortOptions options)
-{
-    std::vector<unsigned char> rgba;
-    for (const PF_Pixel& p : frame) rgba.insert(rgba.end(), {p.red, p.green, p.blue, p.alpha});
-    SortLines(SortImage{rgba.data(), uint32_t(width), uint32_t(height), 4}, options);
-    for (size_t i = 0; i < frame.size(); ++i) {
-        frame[i] = {rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
-    }
-    return frame;
-}
 
 class RenderTest : public ::testing::Test {
 protected:
@@ -42,15 +21,7 @@ protected:
 
     PF_Err Send(const Settings& settings, TestWorld& output, TestWorld* source = nullptr)
     {
-        PF_ParamDef defs[ParamCount] = {};
-        defs[InputLayerParam].u.ld = (source ? source : &input)->layer;
-        defs[ModeParam].u.pd.value = settings.mode;
-        defs[OrientationParam].u.pd.value = settings.orientation;
-        defs[ComparatorParam].u.pd.value = settings.comparator;
-        defs[ThresholdParam].u.sd.value = settings.threshold;
-        PF_ParamDef* params[ParamCount];
-        for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
-        return host.Send(PF_Cmd_RENDER, params, &output.layer);
+        return SendRender(host, (source ? source : &input)->layer, output.layer, settings);
     }
 
     // A full render into an output world with its own row gap, checked for the
