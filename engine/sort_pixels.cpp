@@ -148,10 +148,33 @@ int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&sta
     return passCount;
 }
 
+// Deals count items into bucket order by two walks, one from each end of the
+// items: the front walk fills each bucket from its start upwards, the back walk
+// from its end downwards, so that both keep their items' order and meet
+// exactly. Long stretches of one bucket (pixels with a zero colour byte all
+// have key 0) then feed two position updates at a time instead of one.
+// starts[b] is where bucket b begins; move(i, position) puts item i there.
+template <typename BucketOf, typename Move>
+void DealFromBothEnds(int32_t count, const uint32_t (&starts)[kDigitValues], BucketOf bucketOf, Move move) {
+    uint32_t fronts[kDigitValues];
+    uint32_t backs[kDigitValues];
+    for (uint32_t b = 0; b < kDigitValues; ++b) {
+        fronts[b] = starts[b];
+        backs[b] = b + 1 < kDigitValues ? starts[b + 1] : static_cast<uint32_t>(count);
+    }
+    const int32_t half = count / 2;
+    for (int32_t k = 0; k < half; ++k) {
+        const int32_t back = count - 1 - k;
+        move(k, fronts[bucketOf(k)]++);
+        move(back, --backs[bucketOf(back)]);
+    }
+    if (count % 2 != 0) {
+        move(half, fronts[bucketOf(half)]);
+    }
+}
+
 // Pairs hold the key less the least key in their high half and the pixel in the
-// low half. One walk suffices: a wide key's low byte changes from pixel to
-// pixel, and each later pass walks pairs mixed by the one before. The first
-// pass deals straight from the keys and the stretch into
+// low half. The first pass deals straight from the keys and the stretch into
 // pairs, the middle passes from pairs to pairs, and the last deals the pixels
 // straight back into the stretch.
 void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
@@ -160,15 +183,16 @@ void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, Ke
     const int passCount = DigitPasses(keys, count, span, starts, passes);
     uint64_t* from = pairs;
     uint64_t* to = pairs + count;
-    for (int32_t i = 0; i < count; ++i) {
-        const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
-        from[starts[passes[0]][DigitOf(key, passes[0])]++] =
-            uint64_t{key} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
-    }
+    const auto keyOf = [keys, span](int32_t i) { return static_cast<uint32_t>(keys[i] - span.least); };
+    DealFromBothEnds(
+        count, starts[passes[0]], [&](int32_t i) { return DigitOf(keyOf(i), passes[0]); },
+        [&](int32_t i, uint32_t position) {
+            from[position] = uint64_t{keyOf(i)} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+        });
     for (int p = 1; p + 1 < passCount; ++p) {
-        for (int32_t i = 0; i < count; ++i) {
-            to[starts[passes[p]][DigitOf(KeyOfPair(from[i]), passes[p])]++] = from[i];
-        }
+        DealFromBothEnds(
+            count, starts[passes[p]], [&](int32_t i) { return DigitOf(KeyOfPair(from[i]), passes[p]); },
+            [&](int32_t i, uint32_t position) { to[position] = from[i]; });
         std::swap(from, to);
     }
     if (passCount == 1) {  // the pairs are in order already
@@ -178,10 +202,9 @@ void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, Ke
         return;
     }
     const int last = passes[passCount - 1];
-    for (int32_t i = 0; i < count; ++i) {
-        const uint32_t position = starts[last][DigitOf(KeyOfPair(from[i]), last)]++;
-        StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i]));
-    }
+    DealFromBothEnds(
+        count, starts[last], [&](int32_t i) { return DigitOf(KeyOfPair(from[i]), last); },
+        [&](int32_t i, uint32_t position) { StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i])); });
 }
 
 }  // namespace
