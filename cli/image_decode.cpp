@@ -1,0 +1,161 @@
+// Image decoding through stb_image, which is compiled here, with the checks that
+// keep its known faults and its memory use away from what a user's file says.
+#include "image_decode.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_TGA
+#include <stb_image.h>
+
+namespace {
+
+constexpr int RgbaChannels = 4;
+
+std::string Quoted(const std::string& name)
+{
+    return "'" + name + "'";
+}
+
+// stb_image's reason, made fit for one line on a terminal: for an unknown PNG
+// chunk it quotes the chunk's type bytes from the file, which may be anything,
+// a NUL that ends the text early included.
+std::string DecoderReason()
+{
+    std::string reason = stbi_failure_reason();
+    for (char& c : reason) {
+        if (c < ' ' || c > '~') c = '?';
+    }
+    return reason.find_first_not_of('?') == std::string::npos ? "damaged image data" : reason;
+}
+
+// stb_image 2.27 trusts the code counts of a JPEG Huffman table: a table of more
+// than 256 codes writes past the decoder's arrays. The bytes are walked marker by
+// marker as the decoder reads them (segments skipped by their length, entropy-
+// coded data scanned for the next marker), and every table is measured first.
+class JpegScan {
+public:
+    JpegScan(const unsigned char* bytes, size_t size) : bytes_(bytes), size_(size) {}
+
+    bool HasOversizedHuffmanTable()
+    {
+        if (Byte() != 0xFF || Marker() != 0xD8) return false;
+        while (position_ < size_) {
+            if (Byte() != 0xFF) continue;
+            const int marker = Marker();
+            if (marker == 0xD9) return false;
+            if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
+            if (marker == 0xC4) {
+                if (TablesOversized()) return true;
+            } else {
+                position_ += static_cast<size_t>(Length()) - 2;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr int MaxHuffmanCodes = 256;
+
+    // Past the end, as in the decoder, bytes read as 0.
+    int Byte() { return position_ < size_ ? bytes_[position_++] : (position_++, 0); }
+    // What follows a run of 0xFF fill bytes.
+    int Marker()
+    {
+        int byte = Byte();
+        while (byte == 0xFF) byte = Byte();
+        return byte;
+    }
+    int Length()
+    {
+        const int high = Byte();
+        return std::max(high << 8 | Byte(), 2);
+    }
+
+    // Reads a DHT segment as the decoder does, table after table until its
+    // length is used up, even past the segment's end.
+    bool TablesOversized()
+    {
+        for (int left = Length() - 2; left > 0;) {
+            const int kind = Byte();
+            if (kind >> 4 > 1 || (kind & 15) > 3) return false;
+            int codes = 0;
+            for (int i = 0; i < 16; ++i) codes += Byte();
+            if (codes > MaxHuffmanCodes) return true;
+            position_ += static_cast<size_t>(codes);
+            left -= 17 + codes;
+        }
+        return false;
+    }
+
+    const unsigned char* bytes_;
+    size_t size_;
+    size_t position_ = 0;
+};
+
+struct FrameSize {
+    int64_t width;
+    int64_t height;
+};
+
+// The frame size a PNG's IHDR chunk states.
+bool ReadPngHeaderSize(const unsigned char* bytes, size_t size, FrameSize* frame)
+{
+    static const unsigned char Start[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+    if (size < 24 || std::memcmp(bytes, Start, sizeof Start) != 0) return false;
+    const auto bigEndian = [bytes](int at) {
+        return int64_t{bytes[at]} << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
+    };
+    *frame = FrameSize{bigEndian(16), bigEndian(20)};
+    return true;
+}
+
+// stb_image's header scan turns a PNG whose frame would pass 2^30 bytes down as
+// no image at all, so such a header is read here to name its size.
+FrameSize HeaderSize(const unsigned char* bytes, int size, const std::string& name)
+{
+    int width = 0, height = 0, channels = 0;
+    if (stbi_info_from_memory(bytes, size, &width, &height, &channels)) return FrameSize{width, height};
+    const std::string reason = DecoderReason();
+    FrameSize frame;
+    if (ReadPngHeaderSize(bytes, static_cast<size_t>(size), &frame)) return frame;
+    throw std::runtime_error(Quoted(name) + " is not a PNG, JPEG, BMP or TGA image (" + reason + ")");
+}
+
+void RequireDecodableSize(const FrameSize& frame, const std::string& name, int largestSide)
+{
+    const std::string size = std::to_string(frame.width) + " x " + std::to_string(frame.height);
+    // stb_image loads a BMP of height 0 as an image without pixels.
+    if (frame.width < 1 || frame.height < 1) throw std::runtime_error(Quoted(name) + " has no pixels (" + size + ")");
+    if (frame.width > largestSide || frame.height > largestSide) {
+        const std::string largest = std::to_string(largestSide);
+        throw std::runtime_error(Quoted(name) + " is " + size + " pixels, larger than the largest frame, " + largest +
+                                 " x " + largest);
+    }
+}
+
+}  // namespace
+
+Image DecodeImage(const unsigned char* bytes, size_t size, const std::string& name, int largestSide)
+{
+    if (size > INT32_MAX) throw std::runtime_error(Quoted(name) + " is larger than 2 GB");
+    const int length = static_cast<int>(size);
+    // Before any stb_image call: reading the header already builds the tables.
+    if (JpegScan(bytes, size).HasOversizedHuffmanTable()) {
+        throw std::runtime_error("cannot decode " + Quoted(name) + ": a Huffman table has more than 256 codes");
+    }
+    RequireDecodableSize(HeaderSize(bytes, length, name), name, largestSide);
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* pixels = stbi_load_from_memory(bytes, length, &width, &height, &channels, RgbaChannels);
+    if (!pixels) throw std::runtime_error("cannot decode " + Quoted(name) + ": " + DecoderReason());
+    Image image{width, height, {}};
+    image.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * RgbaChannels);
+    stbi_image_free(pixels);
+    return image;
+}
