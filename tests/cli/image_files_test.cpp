@@ -64,7 +64,8 @@ protected:
 TEST_F(ReadImageTest, SixteenBitChannelsKeepTheirHighByte)
 {
     // Two RGB pixels, then one grey-and-alpha pixel, 16 bits a sample.
-    const std::string rgb = PngBytes(2, 1, 16, 2, std::string("\0\x12\x34\xAB\xCD\xFF\x00\x00\x01\x80\x00\x7F\xFF", 13));
+    const std::string rgb =
+        PngBytes(2, 1, 16, 2, std::string("\0\x12\x34\xAB\xCD\xFF\x00\x00\x01\x80\x00\x7F\xFF", 13));
     EXPECT_EQ(ReadImage(Written("rgb16.png", rgb)).rgba,
               (std::vector<unsigned char>{0x12, 0xAB, 0xFF, 255, 0x00, 0x80, 0x7F, 255}));
     const std::string greyAlpha = PngBytes(1, 1, 16, 4, std::string("\0\x9A\x01\x40\xFF", 5));
@@ -73,7 +74,8 @@ TEST_F(ReadImageTest, SixteenBitChannelsKeepTheirHighByte)
 
 TEST_F(ReadImageTest, GreyIsExpandedToOpaqueRgba)
 {
-    const Image image = ReadImage(Written("grey.png", PngBytes(3, 2, 8, 0, std::string("\0\x00\x80\xFF\0\x01\x02\x03", 8))));
+    const std::string rows("\0\x00\x80\xFF\0\x01\x02\x03", 8);
+    const Image image = ReadImage(Written("grey.png", PngBytes(3, 2, 8, 0, rows)));
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.rgba, (std::vector<unsigned char>{0, 0, 0, 255, 128, 128, 128, 255, 255, 255, 255, 255,
@@ -90,6 +92,12 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
     EXPECT_NE(Refusal(PathOf("pipe.png")).find("is not a regular file"), std::string::npos);
     EXPECT_NE(Refusal(Written("empty.png", "")).find("is empty"), std::string::npos);
     EXPECT_NE(Refusal(Written("text.png", "hello")).find("is not a PNG, JPEG, BMP or TGA image"), std::string::npos);
+    // Read from a file stream, stb_image could not rewind past 128 bytes of
+    // marker fill and took what followed for a TGA.
+    const std::string tgaHeader("\xFD\0\2\0\4\0\0\0\0\0\0\0\2\0\2\0\x18\x36\x2F", 19);
+    const std::string fillThenTga = std::string(128, '\xFF') + tgaHeader;
+    EXPECT_NE(Refusal(Written("fill.tga", fillThenTga)).find("is not a PNG, JPEG, BMP or TGA image"),
+              std::string::npos);
     EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"),
               std::string::npos);
     EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
@@ -129,7 +137,8 @@ TEST_F(ReadImageTest, RefusesAJpegHuffmanTableOfMoreThan256Codes)
 {
     const std::string table = std::string("\xFF\xC4\x00\x13\x00", 5) + std::string(16, '\x11');
     const std::string jpeg = std::string("\xFF\xD8", 2) + table + std::string(272, '\x01') + "\xFF\xD9";
-    EXPECT_NE(Refusal(Written("tables.jpg", jpeg)).find("a Huffman table has more than 256 codes"), std::string::npos);
+    EXPECT_NE(Refusal(Written("tables.jpg", jpeg)).find("a Huffman table has more than 256 codes"),
+              std::string::npos);
 }
 
 // The header's size is checked before any pixel memory is asked for. The thin
