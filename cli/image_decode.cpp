@@ -104,16 +104,49 @@ struct FrameSize {
     int64_t height;
 };
 
+constexpr size_t PngSignatureBytes = 8;
+constexpr size_t PngChunkHeaderBytes = 8;  // length, type
+constexpr size_t PngChunkCrcBytes = 4;
+
+bool StartsAsPng(const unsigned char* bytes, size_t size)
+{
+    static const unsigned char Signature[PngSignatureBytes] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return size >= PngSignatureBytes && std::memcmp(bytes, Signature, PngSignatureBytes) == 0;
+}
+
+uint32_t BigEndian32(const unsigned char* bytes)
+{
+    return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
 // The frame size a PNG's IHDR chunk states.
 bool ReadPngHeaderSize(const unsigned char* bytes, size_t size, FrameSize* frame)
 {
-    static const unsigned char Start[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    if (size < 24 || std::memcmp(bytes, Start, sizeof Start) != 0) return false;
-    const auto bigEndian = [bytes](int at) {
-        return int64_t{bytes[at]} << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 | bytes[at + 3];
-    };
-    *frame = FrameSize{bigEndian(16), bigEndian(20)};
+    const unsigned char* ihdr = bytes + PngSignatureBytes;
+    if (!StartsAsPng(bytes, size) || size < PngSignatureBytes + PngChunkHeaderBytes + 8 ||
+        BigEndian32(ihdr) != 13 || std::memcmp(ihdr + 4, "IHDR", 4) != 0) {
+        return false;
+    }
+    *frame = FrameSize{BigEndian32(ihdr + 8), BigEndian32(ihdr + 12)};
     return true;
+}
+
+// stb_image takes memory for a PNG's image data as the chunk lengths claim, before
+// it reads the data, so a few bytes could ask for gigabytes. Each chunk up to IEND
+// must fit in the file.
+bool PngChunkOverruns(const unsigned char* bytes, size_t size)
+{
+    if (!StartsAsPng(bytes, size)) return false;
+    size_t at = PngSignatureBytes;
+    while (size - at >= PngChunkHeaderBytes) {
+        const uint32_t length = BigEndian32(bytes + at);
+        if (length > size - at - PngChunkHeaderBytes) return true;
+        if (std::memcmp(bytes + at + 4, "IEND", 4) == 0) return false;
+        at += PngChunkHeaderBytes + length;
+        if (size - at < PngChunkCrcBytes) return false;
+        at += PngChunkCrcBytes;
+    }
+    return false;
 }
 
 // stb_image's header scan turns a PNG whose frame would pass 2^30 bytes down as
@@ -149,6 +182,9 @@ Image DecodeImage(const unsigned char* bytes, size_t size, const std::string& na
     // Before any stb_image call: reading the header already builds the tables.
     if (JpegScan(bytes, size).HasOversizedHuffmanTable()) {
         throw std::runtime_error("cannot decode " + Quoted(name) + ": a Huffman table has more than 256 codes");
+    }
+    if (PngChunkOverruns(bytes, size)) {
+        throw std::runtime_error("cannot decode " + Quoted(name) + ": a PNG chunk runs past the end of the file");
     }
     RequireDecodableSize(HeaderSize(bytes, length, name), name, largestSide);
     int width = 0, height = 0, channels = 0;

@@ -103,6 +103,16 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
     EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
 }
 
+// stb_image would take memory for all the data a chunk claims before reading it.
+TEST_F(ReadImageTest, RefusesAPngChunkLongerThanTheFile)
+{
+    std::string png = PngBytes(2, 2, 8, 6, std::string(18, '\0'));
+    const size_t idatLength = 8 + 25;  // after the signature and the IHDR chunk
+    png.replace(idatLength, 4, "\x7F\xFF\xFF\xF0");
+    EXPECT_NE(Refusal(Written("claims.png", png)).find("a PNG chunk runs past the end of the file"),
+              std::string::npos);
+}
+
 // A BMP may say its height is 0; a PNG of it could not even be written.
 TEST_F(ReadImageTest, RefusesAnImageWithoutPixels)
 {
