@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstdint>
 
+constexpr int32_t kByteKeyLimit = 255;                   // the largest key of the four byte-sized keys
+constexpr int32_t kProductKeyLimit = 255 * 255 * 255;    // the largest KeyProduct
+
 inline int32_t KeyAverage(const unsigned char* pixel) {  // (b0 + b1 + b2) / 3, truncated
     return (int32_t{pixel[0]} + pixel[1] + pixel[2]) / 3;
 }

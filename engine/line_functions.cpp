@@ -21,7 +21,7 @@ void SortRuns(unsigned char* line, const LineSorter& pass, RunScanner findStart,
     while (position < length) {
         const int32_t start = position + findStart(keys + position, length - position, threshold);
         const int32_t runPixels = runLength(keys + start, length - start, threshold);
-        SortPixels(PixelAt(line, static_cast<size_t>(start)), keys + start, runPixels, pass.scratch);
+        SortPixels(PixelAt(line, static_cast<size_t>(start)), keys + start, runPixels, pass);
         position = start + runPixels;
     }
 }
@@ -37,5 +37,5 @@ void SortShadowRuns(unsigned char* line, const LineSorter& pass) {
 }
 
 void SortWholeLine(unsigned char* line, const LineSorter& pass) {
-    SortPixels(line, LineKeys(line, pass), pass.lineLength, pass.scratch);
+    SortPixels(line, LineKeys(line, pass), pass.lineLength, pass);
 }

@@ -59,6 +59,7 @@ struct LineSorter {
     KeyFunction keyFunction;                // chosen by comparator: the key the pass orders by
     CompareFunction compareFunction;        // the twin of keyFunction, to compare two pixels
     StretchKeyFunction stretchKeyFunction;  // keyFunction over a stretch: what the line functions use
+    int32_t keyLimit;                       // the largest key keyFunction returns
     const SortOptions* options;             // the caller's; line functions read threshold
     LineScratch scratch;                    // owned by the pass
     LineSorter* next;                       // the pass that runs after this one, or null
@@ -104,9 +105,10 @@ void TransposePixels(unsigned char* target, size_t targetStride, const unsigned 
                      size_t sourceStride, size_t rows, size_t columns);
 
 // Sorts count consecutive pixels ascending by their stored keys, stably: pixels
-// with equal keys keep their order. keys[i] is the key of pixel i; the keys are
-// left in an unspecified order. A count below 2 changes nothing.
-void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineScratch& scratch);
+// with equal keys keep their order. keys[i] is the key of pixel i, from 0 to the
+// pass's keyLimit; the keys are left in an unspecified order. Works in the
+// pass's scratch. A count below 2 changes nothing.
+void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineSorter& pass);
 
 // Line functions.
 void SortHighlightRuns(unsigned char* line, const LineSorter& pass);

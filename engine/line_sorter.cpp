@@ -13,6 +13,7 @@ struct KeyChoice {
     KeyFunction key;
     CompareFunction compare;
     StretchKeyFunction stretchKeys;
+    int32_t limit;
 };
 
 // Any mode value outside the named ones sorts whole lines.
@@ -32,15 +33,15 @@ LineFunction LineFunctionFor(SortMode mode) {
 KeyChoice KeyChoiceFor(SortComparator comparator) {
     switch (comparator) {
     case SortComparator::Average:
-        return {KeyAverage, CompareAverage, StretchKeysAverage};
+        return {KeyAverage, CompareAverage, StretchKeysAverage, kByteKeyLimit};
     case SortComparator::Multiply:
-        return {KeyProduct, CompareProduct, StretchKeysProduct};
+        return {KeyProduct, CompareProduct, StretchKeysProduct, kProductKeyLimit};
     case SortComparator::Min:
-        return {KeyMaxChannel, CompareMaxChannel, StretchKeysMaxChannel};
+        return {KeyMaxChannel, CompareMaxChannel, StretchKeysMaxChannel, kByteKeyLimit};
     case SortComparator::Max:
-        return {KeyMinChannel, CompareMinChannel, StretchKeysMinChannel};
+        return {KeyMinChannel, CompareMinChannel, StretchKeysMinChannel, kByteKeyLimit};
     default:
-        return {KeyXor, CompareXor, StretchKeysXor};
+        return {KeyXor, CompareXor, StretchKeysXor, kByteKeyLimit};
     }
 }
 
@@ -52,7 +53,8 @@ bool TakeScratch(LineScratch& scratch, int32_t lineLength, int32_t blockLines, b
     uint64_t* pairs = new (std::nothrow) uint64_t[2 * length];
     unsigned char* block =
         rowPass ? nullptr : new (std::nothrow) unsigned char[static_cast<size_t>(blockLines) * length * kPixelBytes];
-    scratch = LineScratch{reinterpret_cast<int32_t*>(words), words + length, pairs, block};
+    scratch = LineScratch{reinterpret_cast<int32_t*>(words), words == nullptr ? nullptr : words + length, pairs,
+                          block};
     return words != nullptr && pairs != nullptr && (rowPass || block != nullptr);
 }
 
@@ -80,6 +82,7 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
         keys.key,
         keys.compare,
         keys.stretchKeys,
+        keys.limit,
         &options,
         LineScratch{},
         nullptr,

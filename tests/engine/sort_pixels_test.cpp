@@ -1,6 +1,7 @@
-// SortPixels on stretches of every size class (insertion sort, counting sort,
-// radix sort with one to three key bytes, a key byte that never varies) against
-// a stable sort of the same keys; and TransposePixels against the index mapping.
+// SortPixels on stretches of every size class (insertion sort, counting sort over
+// the span or over the whole byte range, radix sort with one to three key bytes,
+// a key byte that never varies) against a stable sort of the same keys; and
+// TransposePixels against the index mapping.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,11 +20,23 @@ struct KeyShape {
     KeyMaker key;
 };
 
-std::vector<KeyShape> KeyShapes() {
+// Keys of the byte-sized comparators: 0 to 255.
+std::vector<KeyShape> ByteKeyShapes() {
     using Random = std::mt19937;
     return {
         {"all equal", [](Random&, int32_t) { return 7; }},
         {"byte keys", [](Random& r, int32_t) { return static_cast<int32_t>(r() % 256); }},
+        {"few byte values", [](Random& r, int32_t) { return static_cast<int32_t>(r() % 3) * 100; }},
+        {"byte ramp", [](Random&, int32_t i) { return i / 8 % 256; }},
+        {"narrow bytes", [](Random& r, int32_t) { return 200 + static_cast<int32_t>(r() % 9); }},
+    };
+}
+
+// Keys of the product comparator: 0 to 255 cubed.
+std::vector<KeyShape> ProductKeyShapes() {
+    using Random = std::mt19937;
+    std::vector<KeyShape> shapes = ByteKeyShapes();
+    const std::vector<KeyShape> wide{
         {"narrow products", [](Random& r, int32_t) { return 1000000 + static_cast<int32_t>(r() % 256); }},
         {"spread of 256", [](Random& r, int32_t i) { return i == 0 ? 256 : static_cast<int32_t>(r() % 257); }},
         {"wide products", [](Random& r, int32_t) { return static_cast<int32_t>(r() % 16581376); }},
@@ -33,7 +46,10 @@ std::vector<KeyShape> KeyShapes() {
         {"few values", [](Random& r, int32_t) { return static_cast<int32_t>(r() % 3) * 300000; }},
         {"ascending", [](Random&, int32_t i) { return i / 2; }},
         {"descending", [](Random&, int32_t i) { return 70000 - 9 * (i / 3); }},
+        {"mostly zero", [](Random& r, int32_t) { return r() % 4 == 0 ? static_cast<int32_t>(r() % 16581376) : 0; }},
     };
+    shapes.insert(shapes.end(), wide.begin(), wide.end());
+    return shapes;
 }
 
 // Pixels numbered by position, so that a stable sort is told apart from any other.
@@ -43,14 +59,16 @@ std::vector<uint32_t> NumberedPixels(int32_t count) {
     return pixels;
 }
 
-TEST(SortPixels, StableByStoredKeysOnEveryPath) {
+// SortPixels with a pass of the comparator on every shape and size, against a
+// stable sort of the same keys.
+void ExpectStableSorts(SortComparator comparator, const std::vector<KeyShape>& shapes) {
     std::mt19937 random(31);
     for (const int32_t count : {0, 1, 2, 3, 23, 24, 25, 26, 100, 255, 256, 257, 1000, 3000}) {
-        const SortOptions options{SortDirection::Row, SortComparator::Multiply, SortMode::AllPixels, 0};
+        const SortOptions options{SortDirection::Row, comparator, SortMode::AllPixels, 0};
         LineSorter* pass = MakeLineSorter(SortImage{nullptr, static_cast<uint32_t>(count), 1, 4}, options,
                                           SortDirection::Row);
         ASSERT_NE(pass, nullptr);
-        for (const KeyShape& shape : KeyShapes()) {
+        for (const KeyShape& shape : shapes) {
             std::vector<int32_t> keys(static_cast<size_t>(count));
             for (int32_t i = 0; i < count; ++i) {
                 keys[static_cast<size_t>(i)] = shape.key(random, i);
@@ -63,11 +81,19 @@ TEST(SortPixels, StableByStoredKeysOnEveryPath) {
             for (size_t index : order) {
                 expected.push_back(pixels[index]);
             }
-            SortPixels(reinterpret_cast<unsigned char*>(pixels.data()), keys.data(), count, pass->scratch);
+            SortPixels(reinterpret_cast<unsigned char*>(pixels.data()), keys.data(), count, *pass);
             EXPECT_EQ(pixels, expected) << shape.name << ", " << count << " pixels";
         }
         FreeLineSorters(pass);
     }
+}
+
+TEST(SortPixels, StableByByteKeysOnEveryPath) {
+    ExpectStableSorts(SortComparator::Average, ByteKeyShapes());
+}
+
+TEST(SortPixels, StableByProductKeysOnEveryPath) {
+    ExpectStableSorts(SortComparator::Multiply, ProductKeyShapes());
 }
 
 // Grids of every shape against tiles and 4 x 4 blocks, each cut from a wider
