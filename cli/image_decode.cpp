@@ -35,33 +35,46 @@ std::string DecoderReason()
     return reason.find_first_not_of('?') == std::string::npos ? "damaged image data" : reason;
 }
 
-// stb_image 2.27 trusts the code counts of a JPEG Huffman table: a table of more
-// than 256 codes writes past the decoder's arrays. The bytes are walked marker by
-// marker as the decoder reads them (segments skipped by their length, entropy-
-// coded data scanned for the next marker), and every table is measured first.
+// stb_image 2.27 trusts a JPEG's Huffman tables: a table of more than 256 codes
+// writes past the decoder's arrays, and a scan may name a table that no segment
+// defined, which the decoder then reads uninitialised, indexing out of bounds.
+// The bytes are walked marker by marker as the decoder reads them (segments
+// skipped by their length, entropy-coded data scanned for the next marker), and
+// every table is measured and every scan's tables looked up first.
 class JpegScan {
 public:
     JpegScan(const unsigned char* bytes, size_t size) : bytes_(bytes), size_(size) {}
 
-    bool HasOversizedHuffmanTable()
+    // Why the decoder must not see these bytes, or "" when it may.
+    std::string Fault()
     {
-        if (Byte() != 0xFF || Marker() != 0xD8) return false;
+        if (Byte() != 0xFF || Marker() != 0xD8) return "";
         while (position_ < size_) {
             if (Byte() != 0xFF) continue;
             const int marker = Marker();
-            if (marker == 0xD9) return false;
+            if (marker == 0xD9) return "";
             if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
-            if (marker == 0xC4) {
-                if (TablesOversized()) return true;
-            } else {
-                position_ += static_cast<size_t>(Length()) - 2;
-            }
+            const std::string fault = Segment(marker);
+            if (!fault.empty()) return fault;
         }
-        return false;
+        return "";
     }
 
 private:
     static constexpr int MaxHuffmanCodes = 256;
+    static constexpr int TableSlots = 4;
+    enum TableClass { Dc, Ac, ClassCount };
+
+    std::string Segment(int marker)
+    {
+        const size_t start = position_;
+        const int length = Length();
+        if (marker == 0xC4) return DefineTables(length);  // read as the decoder does, not cut at its end
+        if (marker >= 0xC0 && marker <= 0xC2) progressive_ = marker == 0xC2;
+        const std::string fault = marker == 0xDA ? CheckScanTables() : "";
+        position_ = start + static_cast<size_t>(length);
+        return fault;
+    }
 
     // Past the end, as in the decoder, bytes read as 0.
     int Byte() { return position_ < size_ ? bytes_[position_++] : (position_++, 0); }
@@ -80,23 +93,51 @@ private:
 
     // Reads a DHT segment as the decoder does, table after table until its
     // length is used up, even past the segment's end.
-    bool TablesOversized()
+    std::string DefineTables(int length)
     {
-        for (int left = Length() - 2; left > 0;) {
+        for (int left = length - 2; left > 0;) {
             const int kind = Byte();
-            if (kind >> 4 > 1 || (kind & 15) > 3) return false;
+            if (kind >> 4 >= ClassCount || (kind & 15) >= TableSlots) return "";  // the decoder stops here
             int codes = 0;
             for (int i = 0; i < 16; ++i) codes += Byte();
-            if (codes > MaxHuffmanCodes) return true;
+            if (codes > MaxHuffmanCodes) return "a Huffman table has more than 256 codes";
+            defined_[kind >> 4][kind & 15] = true;
             position_ += static_cast<size_t>(codes);
             left -= 17 + codes;
         }
-        return false;
+        return "";
+    }
+
+    // The tables a scan decodes with: both in a baseline scan; in a progressive
+    // one, DC in a first DC scan (refinements use none) and AC in an AC scan.
+    std::string CheckScanTables()
+    {
+        const int components = Byte();
+        int selectors[TableSlots] = {};
+        for (int i = 0; i < components && i < TableSlots; ++i) {
+            Byte();  // component id
+            selectors[i] = Byte();
+        }
+        const int spectralStart = Byte();
+        Byte();  // spectral end
+        const bool refinement = Byte() >> 4 != 0;
+        const bool usesDc = !progressive_ || (spectralStart == 0 && !refinement);
+        const bool usesAc = !progressive_ || spectralStart != 0;
+        for (int i = 0; i < components && i < TableSlots; ++i) {
+            const int dc = selectors[i] >> 4, ac = selectors[i] & 15;
+            if (dc >= TableSlots || ac >= TableSlots) return "";  // the decoder refuses the scan
+            if ((usesDc && !defined_[Dc][dc]) || (usesAc && !defined_[Ac][ac])) {
+                return "a scan uses a Huffman table that was never defined";
+            }
+        }
+        return "";
     }
 
     const unsigned char* bytes_;
     size_t size_;
     size_t position_ = 0;
+    bool progressive_ = false;
+    bool defined_[ClassCount][TableSlots] = {};
 };
 
 struct FrameSize {
@@ -180,9 +221,8 @@ Image DecodeImage(const unsigned char* bytes, size_t size, const std::string& na
     if (size > INT32_MAX) throw std::runtime_error(Quoted(name) + " is larger than 2 GB");
     const int length = static_cast<int>(size);
     // Before any stb_image call: reading the header already builds the tables.
-    if (JpegScan(bytes, size).HasOversizedHuffmanTable()) {
-        throw std::runtime_error("cannot decode " + Quoted(name) + ": a Huffman table has more than 256 codes");
-    }
+    const std::string jpegFault = JpegScan(bytes, size).Fault();
+    if (!jpegFault.empty()) throw std::runtime_error("cannot decode " + Quoted(name) + ": " + jpegFault);
     if (PngChunkOverruns(bytes, size)) {
         throw std::runtime_error("cannot decode " + Quoted(name) + ": a PNG chunk runs past the end of the file");
     }

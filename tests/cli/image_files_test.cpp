@@ -151,6 +151,18 @@ TEST_F(ReadImageTest, RefusesAJpegHuffmanTableOfMoreThan256Codes)
               std::string::npos);
 }
 
+// A baseline scan decodes with its DC and AC tables; here no segment defined the
+// AC table, which the decoder would read uninitialised.
+TEST_F(ReadImageTest, RefusesAJpegScanUsingAnUndefinedHuffmanTable)
+{
+    const std::string frame("\xFF\xC0\x00\x0B\x08\x00\x01\x00\x01\x01\x01\x11\x00", 13);
+    const std::string dcTable = std::string("\xFF\xC4\x00\x14\x00\x01", 6) + std::string(15, '\0') + '\0';
+    const std::string scan("\xFF\xDA\x00\x08\x01\x01\x00\x00\x3F\x00", 10);
+    const std::string jpeg = std::string("\xFF\xD8", 2) + frame + dcTable + scan + std::string(8, '\0') + "\xFF\xD9";
+    EXPECT_NE(Refusal(Written("scan.jpg", jpeg)).find("a scan uses a Huffman table that was never defined"),
+              std::string::npos);
+}
+
 // The header's size is checked before any pixel memory is asked for. The thin
 // frames carry all their pixels and would decode; 100000 x 100000 would need 40 GB.
 TEST_F(ReadImageTest, RefusesFramesLargerThanTheHostsLargestFromTheHeader)
