@@ -3,6 +3,7 @@
 #include "frame_copy.h"
 
 #include <cstring>
+#include <new>
 
 #include "rgba_order.h"
 #include "world_rows.h"
@@ -29,7 +30,10 @@ void UnpackRow(const PF_Pixel* from, PF_Pixel* to, size_t count)
 std::unique_ptr<PF_Pixel[]> AllocateFrame(const FrameLayout& layout)
 {
     // Every pixel is written before it is read, so the array is left uninitialised.
-    return std::unique_ptr<PF_Pixel[]>(new PF_Pixel[static_cast<size_t>(PixelCount(layout))]);
+    // The nothrow form keeps a huge request a plain failure under every allocator.
+    PF_Pixel* pixels = new (std::nothrow) PF_Pixel[static_cast<size_t>(PixelCount(layout))];
+    if (!pixels) throw std::bad_alloc();
+    return std::unique_ptr<PF_Pixel[]>(pixels);
 }
 
 WorkingFrame CopyIn(const FrameLayout& layout, PixelOrder order)
