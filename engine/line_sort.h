@@ -4,6 +4,7 @@
 // columns, or rows then columns) and in each line sorts either the whole line or
 // every maximal run of pixels whose key lies above (Highlights) or below (Shadows)
 // the threshold, ascending by one of five keys of the three colour bytes. Pixels
+// with equal keys keep their order, so the result is fully determined. Pixels
 // are moved whole (4 bytes, alpha included) and only within their line.
 //
 // Takes: a SortImage (pixels row-major, 4 bytes a pixel: bytes 0-2 colour, byte 3
