@@ -10,18 +10,6 @@
 
 namespace {
 
-bool Qualifies(const SortOptions& options, const Pixel& p) {
-    const int32_t key = ReferenceKey(options.comparator, p);
-    switch (options.mode) {
-    case SortMode::Highlights:
-        return key > options.threshold;
-    case SortMode::Shadows:
-        return key < options.threshold;
-    default:
-        return true;
-    }
-}
-
 ::testing::AssertionResult RunSortedInPlace(Frame before, Frame after, const SortOptions& options) {
     for (size_t i = 1; i < after.size(); ++i) {
         if (ReferenceKey(options.comparator, after[i - 1]) > ReferenceKey(options.comparator, after[i])) {
@@ -46,7 +34,7 @@ bool Qualifies(const SortOptions& options, const Pixel& p) {
     for (uint32_t line = 0; line < lineCount; ++line) {
         const auto index = [&](uint32_t i) { return rows ? line * width + i : i * width + line; };
         for (uint32_t i = 0; i < lineLength;) {
-            if (!Qualifies(options, before[index(i)])) {
+            if (!QualifiesForRun(options, before[index(i)])) {
                 if (after[index(i)] != before[index(i)]) {
                     return ::testing::AssertionFailure() << "line " << line << ": pixel " << i << " moved";
                 }
@@ -54,7 +42,7 @@ bool Qualifies(const SortOptions& options, const Pixel& p) {
                 continue;
             }
             Frame runBefore, runAfter;
-            for (; i < lineLength && Qualifies(options, before[index(i)]); ++i) {
+            for (; i < lineLength && QualifiesForRun(options, before[index(i)]); ++i) {
                 runBefore.push_back(before[index(i)]);
                 runAfter.push_back(after[index(i)]);
             }

@@ -8,18 +8,6 @@
 
 #include "test_frames.h"
 
-inline bool QualifiesForRun(const SortOptions& options, const Pixel& p) {
-    const int32_t key = ReferenceKey(options.comparator, p);
-    switch (options.mode) {
-    case SortMode::Highlights:
-        return key > options.threshold;
-    case SortMode::Shadows:
-        return key < options.threshold;
-    default:
-        return true;
-    }
-}
-
 // Positions of line `line` in a row-major frame, first to last.
 inline std::vector<size_t> LinePositions(uint32_t width, uint32_t height, bool rows, uint32_t line) {
     std::vector<size_t> positions;

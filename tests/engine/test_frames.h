@@ -32,6 +32,19 @@ inline int32_t ReferenceKey(SortComparator comparator, const Pixel& p) {
     }
 }
 
+// Whether a pixel belongs to a run in the options' mode, judged on its key.
+inline bool QualifiesForRun(const SortOptions& options, const Pixel& p) {
+    const int32_t key = ReferenceKey(options.comparator, p);
+    switch (options.mode) {
+    case SortMode::Highlights:
+        return key > options.threshold;
+    case SortMode::Shadows:
+        return key < options.threshold;
+    default:
+        return true;
+    }
+}
+
 inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {
     SortLines(SortImage{frame.empty() ? nullptr : frame.front().data(), width, height, 4}, options);
     return frame;
