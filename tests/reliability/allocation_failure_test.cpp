@@ -11,7 +11,7 @@
 
 #include "counting_allocator.h"
 #include "fake_host.h"
-#include "render_request.h"
+#include "render_params.h"
 #include "test_world.h"
 
 namespace {

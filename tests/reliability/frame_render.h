@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "render_request.h"
+#include "render_params.h"
 #include "test_world.h"
 
 struct RenderedFrame {

@@ -17,7 +17,7 @@
 #include "fake_host.h"
 #include "orderings.h"
 #include "pixel_keys.h"
-#include "render_request.h"
+#include "render_params.h"
 #include "test_world.h"
 
 namespace {

@@ -1,6 +1,5 @@
-// What render tests share beside TestWorld: the four settings of a render, one
-// PF_Cmd_RENDER sent through a fake host with the input layer in params[0] and the
-// settings in params[1..4], and what the engine alone makes of a host frame.
+// What render tests share beside TestWorld: one PF_Cmd_RENDER sent through a fake
+// host, and what the engine alone makes of a frame in the host's byte order.
 #pragma once
 
 #include <vector>
@@ -8,25 +7,13 @@
 #include "fake_host.h"
 #include "line_sort.h"
 #include "parameters.h"
+#include "render_params.h"
 
-struct Settings {
-    A_long mode = ModeHighlights;
-    A_long orientation = OrientationColumn;
-    A_long comparator = ComparatorAverage;
-    A_long threshold = 45;
-};
-
-inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& output, const Settings& settings)
+inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& output,
+                         const EffectSettings& settings)
 {
-    PF_ParamDef defs[ParamCount] = {};
-    defs[InputLayerParam].u.ld = input;
-    defs[ModeParam].u.pd.value = settings.mode;
-    defs[OrientationParam].u.pd.value = settings.orientation;
-    defs[ComparatorParam].u.pd.value = settings.comparator;
-    defs[ThresholdParam].u.sd.value = settings.threshold;
-    PF_ParamDef* params[ParamCount];
-    for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
-    return host.Send(PF_Cmd_RENDER, params, &output);
+    RenderParams params(input, settings);
+    return host.Send(PF_Cmd_RENDER, params.List(), &output);
 }
 
 // What the engine makes of a frame in the host's byte order, converted byte by byte.

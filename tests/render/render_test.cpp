@@ -19,14 +19,14 @@ protected:
 
     RenderTest() : input(kWidth, kHeight, 3), frame(RandomPixels(kWidth * kHeight, 3)) { input.Fill(frame); }
 
-    PF_Err Send(const Settings& settings, TestWorld& output, TestWorld* source = nullptr)
+    PF_Err Send(const EffectSettings& settings, TestWorld& output, TestWorld* source = nullptr)
     {
         return SendRender(host, (source ? source : &input)->layer, output.layer, settings);
     }
 
     // A full render into an output world with its own row gap, checked for the
     // properties every render has: success, no stray write, the input's pixels.
-    std::vector<PF_Pixel> Rendered(const Settings& settings)
+    std::vector<PF_Pixel> Rendered(const EffectSettings& settings)
     {
         TestWorld output(kWidth, kHeight, 1);
         EXPECT_EQ(Send(settings, output), PF_Err_NONE);
@@ -38,7 +38,7 @@ protected:
     }
 
     void ExpectOutputUntouched(PF_Err expected, TestWorld& output, TestWorld* source = nullptr,
-                               const Settings& settings = {})
+                               const EffectSettings& settings = {})
     {
         EXPECT_EQ(Send(settings, output, source), expected);
         EXPECT_EQ(output.Pixels(), std::vector<PF_Pixel>(output.Pixels().size(), Canary()));
@@ -56,7 +56,7 @@ TEST_F(RenderTest, EngineModesReachTheEngineWithMappedOptions)
     using D = SortDirection;
     using C = SortComparator;
     using M = SortMode;
-    const std::pair<Settings, SortOptions> cases[] = {
+    const std::pair<EffectSettings, SortOptions> cases[] = {
         {{ModeHighlights, OrientationRow, ComparatorAverage, 45}, {D::Row, C::Average, M::Highlights, 210}},
         {{ModeHighlights, OrientationRow, ComparatorAverage, 0}, {D::Row, C::Average, M::Highlights, 255}},
         {{ModeHighlights, OrientationRow, ComparatorAverage, 255}, {D::Row, C::Average, M::Highlights, 0}},

@@ -25,7 +25,7 @@ protected:
         input.Fill(frame);
     }
 
-    std::vector<PF_Pixel> Rendered(const Settings& settings)
+    std::vector<PF_Pixel> Rendered(const EffectSettings& settings)
     {
         TestWorld output(kWidth, kHeight, 2);
         EXPECT_EQ(SendRender(host, input.layer, output.layer, settings), PF_Err_NONE);
@@ -53,7 +53,7 @@ TEST_F(RepeatableRenderTest, EngineModesGiveTheSameBytesEveryTime)
 {
     for (A_long mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
         for (A_long orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
-            const Settings settings{mode, orientation, ComparatorMultiply, 100};
+            const EffectSettings settings{mode, orientation, ComparatorMultiply, 100};
             const std::vector<PF_Pixel> first = Rendered(settings);
             EXPECT_EQ(first, SortedByEngine(frame, kWidth, kHeight,
                                             MakeSortOptions({mode, orientation, ComparatorMultiply, 100})))
