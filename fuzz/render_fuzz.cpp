@@ -19,6 +19,7 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "parameters.h"
+#include "render_params.h"
 
 namespace {
 
@@ -98,10 +99,6 @@ private:
     std::vector<unsigned char> bytes_;
 };
 
-struct ParameterValues {
-    PF_ParamValue mode, orientation, comparator, threshold;
-};
-
 uint32_t CodeOf(const PF_Pixel& p)
 {
     return uint32_t{p.alpha} << 24 | uint32_t{p.red} << 16 | uint32_t{p.green} << 8 | p.blue;
@@ -117,17 +114,10 @@ std::vector<uint32_t> PixelCodes(GuardedWorld& world, int64_t columns, int64_t r
     return codes;
 }
 
-PF_Err SendRender(FakeHost& host, GuardedWorld& input, GuardedWorld& output, const ParameterValues& values)
+PF_Err SendRender(FakeHost& host, GuardedWorld& input, GuardedWorld& output, const EffectSettings& settings)
 {
-    PF_ParamDef defs[ParamCount] = {};
-    defs[InputLayerParam].u.ld = input.layer;
-    defs[ModeParam].u.pd.value = values.mode;
-    defs[OrientationParam].u.pd.value = values.orientation;
-    defs[ComparatorParam].u.pd.value = values.comparator;
-    defs[ThresholdParam].u.sd.value = values.threshold;
-    PF_ParamDef* params[ParamCount];
-    for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
-    return host.Send(PF_Cmd_RENDER, params, &output.layer);
+    RenderParams params(input.layer, settings);
+    return host.Send(PF_Cmd_RENDER, params.List(), &output.layer);
 }
 
 void FillPixels(GuardedWorld& world, const WorldShape& shape, FuzzInput& input)
@@ -172,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     host.stopAtProgressCall = stopByte < 64 ? stopByte : -1;
     host.stopCode = StopCode;
 
-    const ParameterValues values{input.Int32(), input.Int32(), input.Int32(), input.Int32()};
+    const EffectSettings values{input.Int32(), input.Int32(), input.Int32(), input.Int32()};
     GuardedWorld source(inputShape);
     GuardedWorld output(outputShape);
     FillPixels(source, inputShape, input);
