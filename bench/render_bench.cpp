@@ -10,6 +10,7 @@
 #include "fake_host.h"
 #include "parameters.h"
 #include "peak_memory.h"
+#include "render_params.h"
 
 namespace {
 
@@ -42,26 +43,17 @@ void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
     std::vector<PF_Pixel> inputPixels = HostPixels(size);
     std::vector<PF_Pixel> outputPixels(inputPixels.size(), PF_Pixel{1, 1, 1, 1});
     PF_LayerDef output = World(outputPixels, size);
-    PF_ParamDef defs[ParamCount] = {};
-    defs[InputLayerParam].u.ld = World(inputPixels, size);
-    defs[ModeParam].u.pd.value = settings.mode;
-    defs[OrientationParam].u.pd.value = settings.orientation;
-    defs[ComparatorParam].u.pd.value = settings.comparator;
-    defs[ThresholdParam].u.sd.value = kThreshold;
-    PF_ParamDef* params[ParamCount];
-    for (int i = 0; i < ParamCount; ++i) {
-        params[i] = &defs[i];
-    }
+    RenderParams params(World(inputPixels, size), {settings.mode, settings.orientation, settings.comparator, kThreshold});
     FakeHost host;
     StartPeakMemory();
-    if (host.Send(PF_Cmd_RENDER, params, &output) != PF_Err_NONE) {
+    if (host.Send(PF_Cmd_RENDER, params.List(), &output) != PF_Err_NONE) {
         state.SkipWithError("Render failed");
         return;
     }
     state.counters["peak_bytes"] = static_cast<double>(PeakMemorySinceStart());
     for (auto _ : state) {
         host.progressCalls.clear();
-        benchmark::DoNotOptimize(host.Send(PF_Cmd_RENDER, params, &output));
+        benchmark::DoNotOptimize(host.Send(PF_Cmd_RENDER, params.List(), &output));
         benchmark::ClobberMemory();
     }
 }

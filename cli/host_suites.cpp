@@ -2,29 +2,13 @@
 // functions; the other slots stay null, so any use of them fails loudly.
 #include "host_suites.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
+
+#include "ansi_functions.h"
 
 namespace {
 
-constexpr const char* AnsiSuiteName = "PF ANSI Suite";
-constexpr int32_t AnsiSuiteVersion = 1;
 constexpr SPErr SuiteNotFound = 1;
-
-int AnsiSprintf(A_char* destination, const A_char* format, ...)
-{
-    va_list values;
-    va_start(values, format);
-    const int length = std::vsnprintf(destination, PF_MAX_EFFECT_MSG_LEN + 1, format, values);
-    va_end(values);
-    return length;
-}
-
-A_char* AnsiStrcpy(A_char* destination, const A_char* source)
-{
-    return std::strcpy(destination, source);
-}
 
 const PF_ANSISuite1& AnsiSuite()
 {
@@ -39,7 +23,7 @@ const PF_ANSISuite1& AnsiSuite()
 
 bool IsAnsiSuite(const char* name, int32_t version)
 {
-    return name && std::strcmp(name, AnsiSuiteName) == 0 && version == AnsiSuiteVersion;
+    return name && std::strcmp(name, kPFANSISuite) == 0 && version == kPFANSISuiteVersion1;
 }
 
 SPErr AcquireSuite(const char* name, int32_t version, const void** suite)

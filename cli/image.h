@@ -2,6 +2,7 @@
 // in the order red, green, blue, alpha, rows packed without gaps.
 #pragma once
 
+#include <string>
 #include <vector>
 
 struct Image {
@@ -9,3 +10,11 @@ struct Image {
     int height = 0;
     std::vector<unsigned char> rgba;
 };
+
+constexpr int RgbaChannels = 4;
+
+// A file name as error lines quote it.
+inline std::string Quoted(const std::string& name)
+{
+    return "'" + name + "'";
+}

@@ -16,13 +16,6 @@
 
 namespace {
 
-constexpr int RgbaChannels = 4;
-
-std::string Quoted(const std::string& name)
-{
-    return "'" + name + "'";
-}
-
 // stb_image's reason, made fit for one line on a terminal: for an unknown PNG
 // chunk it quotes the chunk's type bytes from the file, which may be anything,
 // a NUL that ends the text early included.

@@ -20,17 +20,10 @@
 
 namespace {
 
-constexpr int RgbaChannels = 4;
-
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
-
-std::string Quoted(const std::string& path)
-{
-    return "'" + path + "'";
-}
 
 // Folders, pipes and devices are turned away before opening: a pipe could block
 // the open, and a file read whole needs a size.

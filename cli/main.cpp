@@ -80,7 +80,7 @@ RenderRequest MakeRenderRequest(const std::vector<DeclaredParameter>& parameters
     if (!arguments.demo && arguments.second.empty()) throw std::invalid_argument("render needs IN and OUT");
     RenderRequest request;
     request.demo = arguments.demo;
-    request.inputPath = arguments.demo ? "the demo picture" : arguments.first;
+    request.inputPath = arguments.demo ? "" : arguments.first;
     request.outputPath = arguments.demo ? arguments.first : arguments.second;
     for (size_t i = 0; i < parameters.size(); ++i) {
         const bool given = arguments.options[i] && arguments.options[i]->count() > 0;

@@ -23,8 +23,9 @@ PixelWorld PixelWorld::FromImage(const Image& image, A_long gapBytes)
     PixelWorld world(image.width, image.height, gapBytes);
     const unsigned char* rgba = image.rgba.data();
     for (A_long y = 0; y < image.height; ++y) {
-        for (A_long x = 0; x < image.width; ++x, rgba += 4) {
-            world.pixels_[world.IndexOf(x, y)] = PF_Pixel{rgba[3], rgba[0], rgba[1], rgba[2]};
+        PF_Pixel* row = world.Row(y);
+        for (A_long x = 0; x < image.width; ++x, rgba += RgbaChannels) {
+            row[x] = PF_Pixel{rgba[3], rgba[0], rgba[1], rgba[2]};
         }
     }
     return world;
@@ -33,17 +34,26 @@ PixelWorld PixelWorld::FromImage(const Image& image, A_long gapBytes)
 Image PixelWorld::ToImage() const
 {
     Image image{layer_.width, layer_.height, {}};
-    image.rgba.reserve(static_cast<size_t>(layer_.width) * static_cast<size_t>(layer_.height) * 4);
+    image.rgba.resize(static_cast<size_t>(layer_.width) * static_cast<size_t>(layer_.height) * RgbaChannels);
+    unsigned char* rgba = image.rgba.data();
     for (A_long y = 0; y < layer_.height; ++y) {
-        for (A_long x = 0; x < layer_.width; ++x) {
-            const PF_Pixel& pixel = pixels_[IndexOf(x, y)];
-            image.rgba.insert(image.rgba.end(), {pixel.red, pixel.green, pixel.blue, pixel.alpha});
+        const PF_Pixel* row = Row(y);
+        for (A_long x = 0; x < layer_.width; ++x, rgba += RgbaChannels) {
+            rgba[0] = row[x].red;
+            rgba[1] = row[x].green;
+            rgba[2] = row[x].blue;
+            rgba[3] = row[x].alpha;
         }
     }
     return image;
 }
 
-size_t PixelWorld::IndexOf(A_long x, A_long y) const
+PF_Pixel* PixelWorld::Row(A_long y)
 {
-    return static_cast<size_t>(y) * static_cast<size_t>(layer_.rowbytes / PixelBytes) + static_cast<size_t>(x);
+    return pixels_.data() + static_cast<size_t>(y) * static_cast<size_t>(layer_.rowbytes / PixelBytes);
+}
+
+const PF_Pixel* PixelWorld::Row(A_long y) const
+{
+    return const_cast<PixelWorld*>(this)->Row(y);
 }

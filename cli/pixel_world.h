@@ -27,7 +27,8 @@ public:
     const PF_LayerDef& Layer() const { return layer_; }
 
 private:
-    size_t IndexOf(A_long x, A_long y) const;
+    PF_Pixel* Row(A_long y);
+    const PF_Pixel* Row(A_long y) const;
 
     std::vector<PF_Pixel> pixels_;
     PF_LayerDef layer_;

@@ -244,6 +244,9 @@ struct PF_ANSISuite1 {
     PF_ANSI_FUNCTIONS
 };
 
+constexpr const char* kPFANSISuite = "PF ANSI Suite";
+constexpr int32_t kPFANSISuiteVersion1 = 1;
+
 #undef PF_ANSI_FUNCTIONS
 
 struct PF_UtilCallbacks {

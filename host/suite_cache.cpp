@@ -2,7 +2,7 @@
 #include "suite_cache.h"
 
 SuiteCache::SuiteCache(const SPBasicSuite* basic)
-    : basic_(basic), slots_{{"PF ANSI Suite", 1, nullptr}}
+    : basic_(basic), slots_{{kPFANSISuite, kPFANSISuiteVersion1, nullptr}}
 {
     if (!basic_) throw PF_Err(PF_Err_BAD_CALLBACK_PARAM);
 }

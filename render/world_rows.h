@@ -19,5 +19,5 @@ inline const PF_Pixel* WorldRow(const PF_LayerDef& world, int64_t y)
 
 inline PF_Pixel* WorldRow(PF_LayerDef& world, int64_t y)
 {
-    return reinterpret_cast<PF_Pixel*>(reinterpret_cast<unsigned char*>(world.data) + y * int64_t{world.rowbytes});
+    return const_cast<PF_Pixel*>(RowAt(world.data, world.rowbytes, y));
 }

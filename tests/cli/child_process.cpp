@@ -7,20 +7,8 @@
 #include <sys/wait.h>
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
-
-namespace {
-
-std::string ReadWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-}  // namespace
 
 RunningTalvenor StartTalvenor(const std::vector<std::string>& arguments, const std::string& scratchFolder)
 {
@@ -46,10 +34,16 @@ TalvenorRun FinishTalvenor(const RunningTalvenor& running)
     int status = 0;
     waitpid(running.pid, &status, 0);
     const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return {exitStatus, ReadWholeFile(running.outPath), ReadWholeFile(running.errPath)};
+    return {exitStatus, FileBytes(running.outPath), FileBytes(running.errPath)};
 }
 
 TalvenorRun RunTalvenor(const std::vector<std::string>& arguments, const std::string& scratchFolder)
 {
     return FinishTalvenor(StartTalvenor(arguments, scratchFolder));
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

@@ -25,3 +25,5 @@ struct RunningTalvenor {
 RunningTalvenor StartTalvenor(const std::vector<std::string>& arguments, const std::string& scratchFolder);
 TalvenorRun FinishTalvenor(const RunningTalvenor& running);
 TalvenorRun RunTalvenor(const std::vector<std::string>& arguments, const std::string& scratchFolder);
+// The whole content of a file, or nothing when it cannot be read.
+std::string FileBytes(const std::string& path);

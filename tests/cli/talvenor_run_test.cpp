@@ -46,12 +46,6 @@ Pixels ReadPixels(const std::string& path, int expectedWidth, int expectedHeight
     return pixels;
 }
 
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 void WriteFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -12,7 +12,6 @@
 
 namespace {
 
-using SuiteCall = std::pair<std::string, int32_t>;
 const SuiteCall AnsiSuite1{"PF ANSI Suite", 1};
 
 void FillWithPattern(PF_OutData& out_data)

@@ -7,7 +7,6 @@
 
 namespace {
 
-using SuiteCall = std::pair<std::string, int32_t>;
 const SuiteCall AnsiSuite1{"PF ANSI Suite", 1};
 
 TEST(SuiteCache, AcquiresOnFirstRequestAndReleasesOnceAtTheEnd)

@@ -92,24 +92,12 @@ TEST_P(AllocationFailureTest, AnyFailedAllocationEndsInOutOfMemoryOrAWholeFrame)
     std::cout << allocations << " failure points for " << GetParam() << "\n";
 }
 
-std::vector<EffectSettings> EverySettingThatAllocatesDifferently()
-{
-    std::vector<EffectSettings> settings{{ModeSimpleSort}, {ModeRandom}};
-    // The engine's Modes, and the unnamed one after them.
-    for (A_long mode = ModeHighlights; mode <= ModeAllPixels + 1; ++mode) {
-        for (A_long orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
-            settings.push_back({mode, orientation, ComparatorAverage, 128});
-        }
-    }
-    return settings;
-}
-
 std::string SettingName(const ::testing::TestParamInfo<EffectSettings>& info)
 {
     return "Mode" + std::to_string(info.param.mode) + "Orientation" + std::to_string(info.param.orientation);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, AllocationFailureTest, ::testing::ValuesIn(EverySettingThatAllocatesDifferently()),
+INSTANTIATE_TEST_SUITE_P(EveryMode, AllocationFailureTest, ::testing::ValuesIn(EveryModeAndOrientation(ComparatorAverage)),
                          SettingName);
 
 }  // namespace

@@ -13,21 +13,6 @@
 
 namespace {
 
-// The engine gets 127 in Highlights and 128 in Shadows.
-constexpr A_long kMiddleThreshold = 128;
-
-std::vector<EffectSettings> EveryModeAndOrientation(A_long comparator)
-{
-    std::vector<EffectSettings> all{{ModeSimpleSort}, {ModeRandom}};
-    // The engine's Modes, and the unnamed one after them.
-    for (A_long mode = ModeHighlights; mode <= ModeAllPixels + 1; ++mode) {
-        for (A_long orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
-            all.push_back({mode, orientation, comparator, kMiddleThreshold});
-        }
-    }
-    return all;
-}
-
 bool IsRunMode(A_long mode)
 {
     return mode == ModeHighlights || mode == ModeShadows;

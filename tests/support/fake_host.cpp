@@ -2,10 +2,9 @@
 // so they answer for the FakeHost most recently built on this thread.
 #include "fake_host.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
+#include "ansi_functions.h"
 #include "entry_point.h"
 
 namespace {
@@ -36,20 +35,6 @@ PF_Err Progress(PF_ProgPtr effect_ref, A_long current, A_long total)
     return call == host.stopAtProgressCall ? host.stopCode : PF_Err_NONE;
 }
 
-int AnsiSprintf(A_char* dst, const A_char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    const int written = std::vsnprintf(dst, PF_MAX_EFFECT_MSG_LEN + 1, format, args);
-    va_end(args);
-    return written;
-}
-
-A_char* AnsiStrcpy(A_char* dst, const A_char* src)
-{
-    return std::strcpy(dst, src);
-}
-
 SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
 {
     FakeHost& host = *activeHost;
@@ -62,7 +47,7 @@ SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
     case FakeHost::SuiteAnswer::Give:
         break;
     }
-    if (std::strcmp(name, "PF ANSI Suite") != 0 || version != 1) return 1;
+    if (std::strcmp(name, kPFANSISuite) != 0 || version != kPFANSISuiteVersion1) return 1;
     host.acquired.emplace_back(name, version);
     *suite = &host.ansi;
     return 0;

@@ -11,6 +11,8 @@
 
 #include "host_api.h"
 
+using SuiteCall = std::pair<std::string, int32_t>;  // suite name, version
+
 struct FakeHost {
     enum class SuiteAnswer { Give, RefuseWithError, GiveNull };
 
@@ -29,8 +31,8 @@ struct FakeHost {
 
     // Suite traffic.
     SuiteAnswer suiteAnswer = SuiteAnswer::Give;
-    std::vector<std::pair<std::string, int32_t>> acquired;
-    std::vector<std::pair<std::string, int32_t>> released;
+    std::vector<SuiteCall> acquired;
+    std::vector<SuiteCall> released;
 
     // add_param: every definition as passed, and the popup entries it pointed to.
     std::vector<PF_ParamDef> addedParams;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <ostream>
+#include <vector>
 
 #include "host_api.h"
 #include "parameters.h"
@@ -22,6 +23,23 @@ inline std::ostream& operator<<(std::ostream& out, const EffectSettings& setting
 {
     return out << "mode " << settings.mode << ", orientation " << settings.orientation << ", comparator "
                << settings.comparator << ", threshold " << settings.threshold;
+}
+
+// The engine gets 127 in Highlights and 128 in Shadows.
+constexpr A_long kMiddleThreshold = 128;
+
+// Every Mode, and every orientation of the engine's Modes and of the unnamed one:
+// the settings that take different paths through a render.
+inline std::vector<EffectSettings> EveryModeAndOrientation(A_long comparator)
+{
+    std::vector<EffectSettings> all{{ModeSimpleSort}, {ModeRandom}};
+    // The engine's Modes, and the unnamed one after them.
+    for (A_long mode = ModeHighlights; mode <= ModeAllPixels + 1; ++mode) {
+        for (A_long orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
+            all.push_back({mode, orientation, comparator, kMiddleThreshold});
+        }
+    }
+    return all;
 }
 
 class RenderParams {

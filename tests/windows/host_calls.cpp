@@ -1,12 +1,12 @@
 // Plays the host's first calls against the module given on the command line:
 // GlobalSetup, then About with a basic suite that hands out the ANSI suite.
 // Prints each failed check and exits 1 if there is one.
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "ansi_functions.h"
 #include "host_api.h"
 #include "module_loading.h"
 
@@ -46,21 +46,12 @@ std::string Quoted(const std::string& text)
 // The host side of About: every suite call is logged in order.
 std::vector<std::string> suiteCalls;
 
-int HostSprintf(A_char* dst, const A_char* format, ...)
-{
-    va_list values;
-    va_start(values, format);
-    int count = std::vsnprintf(dst, PF_MAX_EFFECT_MSG_LEN + 1, format, values);
-    va_end(values);
-    return count;
-}
-
 SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
 {
     suiteCalls.push_back("acquire " + std::string(name) + " v" + std::to_string(version));
     static PF_ANSISuite1 ansi = [] {
         PF_ANSISuite1 table{};
-        table.sprintf = HostSprintf;
+        table.sprintf = AnsiSprintf;
         return table;
     }();
     if (std::strcmp(name, "PF ANSI Suite") != 0 || version != 1) return 1;
