@@ -122,7 +122,22 @@ uint32_t DigitOf(uint32_t key, int digit) {
     return (key >> (digit * kDigitBits)) & (kDigitValues - 1);
 }
 
-uint32_t KeyOfPair(uint64_t pair) { return static_cast<uint32_t>(pair >> 32); }
+// A key byte of a (key, pixel) pair: the shift for digit d, then the digit.
+int PairDigitShift(int digit) { return 32 + digit * kDigitBits; }
+uint32_t PairDigit(uint64_t pair, int shift) { return static_cast<uint32_t>(pair >> shift) & (kDigitValues - 1); }
+
+// Counts the lowest `digits` key bytes of every key into counts[digit]. The
+// digit count is fixed at compile time so that the loop over them unrolls.
+template <int digits>
+void CountDigits(const int32_t* keys, int32_t count, int32_t least, uint32_t (&counts)[kMaxDigits][kDigitValues]) {
+    std::fill_n(&counts[0][0], digits * kDigitValues, 0u);
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t key = static_cast<uint32_t>(keys[i] - least);
+        for (int digit = 0; digit < digits; ++digit) {
+            ++counts[digit][DigitOf(key, digit)];
+        }
+    }
+}
 
 // The key bytes that the radix sort must deal by, lowest first, with each one's
 // bucket starts in starts[digit]: the bytes within the span that not every key
@@ -133,11 +148,19 @@ int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&sta
     while (digits < kMaxDigits && (span.spread >> (digits * kDigitBits)) != 0) {
         ++digits;
     }
-    for (int32_t i = 0; i < count; ++i) {
-        const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
-        for (int digit = 0; digit < digits; ++digit) {
-            ++starts[digit][DigitOf(key, digit)];
-        }
+    switch (digits) {
+    case 1:
+        CountDigits<1>(keys, count, span.least, starts);
+        break;
+    case 2:
+        CountDigits<2>(keys, count, span.least, starts);
+        break;
+    case 3:
+        CountDigits<3>(keys, count, span.least, starts);
+        break;
+    default:
+        CountDigits<kMaxDigits>(keys, count, span.least, starts);
+        break;
     }
     int passCount = 0;
     for (int digit = 0; digit < digits; ++digit) {
@@ -174,37 +197,32 @@ void DealFromBothEnds(int32_t count, const uint32_t (&starts)[kDigitValues], Buc
 }
 
 // Pairs hold the key less the least key in their high half and the pixel in the
-// low half. The first pass deals straight from the keys and the stretch into
-// pairs, the middle passes from pairs to pairs, and the last deals the pixels
-// straight back into the stretch.
+// low half. They are made in one sequential sweep, so that every pass deals the
+// same simple way: pairs to pairs, and the last pass the pixels straight back
+// into the stretch.
 void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
-    uint32_t starts[kMaxDigits][kDigitValues] = {};
+    uint32_t starts[kMaxDigits][kDigitValues];
     int passes[kMaxDigits];
     const int passCount = DigitPasses(keys, count, span, starts, passes);
     uint64_t* from = pairs;
     uint64_t* to = pairs + count;
-    const auto keyOf = [keys, span](int32_t i) { return static_cast<uint32_t>(keys[i] - span.least); };
-    DealFromBothEnds(
-        count, starts[passes[0]], [&](int32_t i) { return DigitOf(keyOf(i), passes[0]); },
-        [&](int32_t i, uint32_t position) {
-            from[position] = uint64_t{keyOf(i)} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
-        });
-    for (int p = 1; p + 1 < passCount; ++p) {
+    for (int32_t i = 0; i < count; ++i) {
+        const uint32_t key = static_cast<uint32_t>(keys[i] - span.least);
+        from[i] = uint64_t{key} << 32 | LoadPixel(PixelAt(first, static_cast<size_t>(i)));
+    }
+    for (int p = 0; p + 1 < passCount; ++p) {
+        const int shift = PairDigitShift(passes[p]);
         DealFromBothEnds(
-            count, starts[passes[p]], [&](int32_t i) { return DigitOf(KeyOfPair(from[i]), passes[p]); },
-            [&](int32_t i, uint32_t position) { to[position] = from[i]; });
+            count, starts[passes[p]], [from, shift](int32_t i) { return PairDigit(from[i], shift); },
+            [from, to](int32_t i, uint32_t position) { to[position] = from[i]; });
         std::swap(from, to);
     }
-    if (passCount == 1) {  // the pairs are in order already
-        for (int32_t i = 0; i < count; ++i) {
-            StorePixel(PixelAt(first, static_cast<size_t>(i)), static_cast<uint32_t>(from[i]));
-        }
-        return;
-    }
-    const int last = passes[passCount - 1];
+    const int shift = PairDigitShift(passes[passCount - 1]);
     DealFromBothEnds(
-        count, starts[last], [&](int32_t i) { return DigitOf(KeyOfPair(from[i]), last); },
-        [&](int32_t i, uint32_t position) { StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i])); });
+        count, starts[passes[passCount - 1]], [from, shift](int32_t i) { return PairDigit(from[i], shift); },
+        [from, first](int32_t i, uint32_t position) {
+            StorePixel(PixelAt(first, position), static_cast<uint32_t>(from[i]));
+        });
 }
 
 }  // namespace
