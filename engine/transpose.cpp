@@ -2,8 +2,12 @@
 // kTile x kTile pixels, so that each tile reads kTile source rows and writes
 // kTile target rows of kTile pixels each: whole cache lines on both sides.
 // Within a tile, 4 x 4 blocks move as four row loads and four column stores,
-// a shape that compilers turn into vector shuffles.
+// shuffled in vector registers where the processor has them.
 #include <algorithm>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 #include "line_sort_internal.h"
 
@@ -19,6 +23,29 @@ struct Grid {
     size_t sourceStride;
 };
 
+#if defined(__SSE2__) || defined(_M_X64)
+// Every x86-64 processor has SSE2, and compilers do not find this shuffle
+// themselves: they move the 16 pixels one by one.
+void TransposeBlock(const Grid& grid, size_t row, size_t column) {
+    const auto load = [&grid, row, column](size_t r) {
+        return _mm_loadu_si128(
+            reinterpret_cast<const __m128i*>(PixelAt(grid.source, (row + r) * grid.sourceStride + column)));
+    };
+    const auto store = [&grid, row, column](size_t c, __m128i pixels) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(PixelAt(grid.target, (column + c) * grid.targetStride + row)),
+                         pixels);
+    };
+    const __m128i a = load(0), b = load(1), c = load(2), d = load(3);  // rows a0 a1 a2 a3 and so on
+    const __m128i rows01Low = _mm_unpacklo_epi32(a, b);                  // a0 b0 a1 b1
+    const __m128i rows23Low = _mm_unpacklo_epi32(c, d);                  // c0 d0 c1 d1
+    const __m128i rows01High = _mm_unpackhi_epi32(a, b);                 // a2 b2 a3 b3
+    const __m128i rows23High = _mm_unpackhi_epi32(c, d);                 // c2 d2 c3 d3
+    store(0, _mm_unpacklo_epi64(rows01Low, rows23Low));
+    store(1, _mm_unpackhi_epi64(rows01Low, rows23Low));
+    store(2, _mm_unpacklo_epi64(rows01High, rows23High));
+    store(3, _mm_unpackhi_epi64(rows01High, rows23High));
+}
+#else
 void TransposeBlock(const Grid& grid, size_t row, size_t column) {
     uint32_t rows[kBlock][kBlock];
     for (size_t r = 0; r < kBlock; ++r) {
@@ -29,6 +56,7 @@ void TransposeBlock(const Grid& grid, size_t row, size_t column) {
         std::memcpy(PixelAt(grid.target, (column + c) * grid.targetStride + row), column4, sizeof column4);
     }
 }
+#endif
 
 void TransposeOne(const Grid& grid, size_t row, size_t column) {
     StorePixel(PixelAt(grid.target, column * grid.targetStride + row),
