@@ -148,10 +148,7 @@ int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&sta
     while (digits < kMaxDigits && (span.spread >> (digits * kDigitBits)) != 0) {
         ++digits;
     }
-    switch (digits) {
-    case 1:
-        CountDigits<1>(keys, count, span.least, starts);
-        break;
+    switch (digits) {  // only spans of kCountingRange or more come here: two bytes at least
     case 2:
         CountDigits<2>(keys, count, span.least, starts);
         break;
