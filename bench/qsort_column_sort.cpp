@@ -1,19 +1,11 @@
-// A compact copy of the qsort approach, outside the effect.
+// The qsort yardstick, sorting with the engine's own Average comparator.
 #include "qsort_column_sort.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-namespace {
-
-int AverageKey(const unsigned char* p) { return (p[0] + p[1] + p[2]) / 3; }
-
-int CompareAverage(const void* a, const void* b) {
-    return AverageKey(static_cast<const unsigned char*>(a)) - AverageKey(static_cast<const unsigned char*>(b));
-}
-
-}  // namespace
+#include "line_sort_internal.h"
 
 void QsortColumnSortAverage(unsigned char* pixels, uint32_t width, uint32_t height) {
     std::vector<unsigned char> lines(size_t{width} * height * 4);
