@@ -2,6 +2,7 @@
 #include "arrange_frame.h"
 
 #include "engine_options.h"
+#include "frame_copy.h"
 #include "line_sort.h"
 #include "orderings.h"
 #include "parameters.h"
@@ -16,42 +17,34 @@ bool IsWholeFrameMode(PF_ParamValue mode)
     return mode == ModeSimpleSort || mode == ModeRandom;
 }
 
-PixelRows InputRows(const FrameLayout& layout)
+void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, PF_Pixel* arranged)
 {
-    return PixelRows{layout.input->data, layout.input->rowbytes, layout.width, layout.height};
-}
-
-WorkingFrame SortLinesOfFrame(const FrameLayout& layout, const RenderSettings& settings)
-{
-    WorkingFrame frame = CopyIn(layout, PixelOrder::Rgba);
-    const SortImage image{reinterpret_cast<unsigned char*>(frame.pixels.get()), static_cast<uint32_t>(layout.width),
-                          static_cast<uint32_t>(layout.height), 4};
+    CopyRows(input, arranged, PixelOrder::Rgba);
+    const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
+                          static_cast<uint32_t>(input.height), 4};
     SortLines(image, MakeSortOptions(settings));
-    return frame;
 }
 
 }  // namespace
 
-bool CanArrange(const FrameLayout& layout, const RenderSettings& settings)
+bool CanArrange(const PixelRows& input, const RenderSettings& settings)
 {
-    return IsWholeFrameMode(settings.mode) || PixelCount(layout) <= kEngineMaxPixels;
+    return IsWholeFrameMode(settings.mode) || PixelCount(input) <= kEngineMaxPixels;
 }
 
-WorkingFrame ArrangeFrame(const FrameLayout& layout, const RenderSettings& settings)
+PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, PF_Pixel* arranged)
 {
     switch (settings.mode) {
-    case ModeSimpleSort: {
-        // Sorted straight from the input world: no copy of the frame in its input order.
-        WorkingFrame frame{AllocateFrame(layout), PixelOrder::Host};
-        SortPixelsByLuma(InputRows(layout), frame.pixels.get());
-        return frame;
-    }
-    case ModeRandom: {
-        WorkingFrame frame = CopyIn(layout, PixelOrder::Host);
-        ShufflePixels(frame.pixels.get(), static_cast<size_t>(PixelCount(layout)));
-        return frame;
-    }
+    case ModeSimpleSort:
+        // Sorted straight from the input: no copy of the frame in its input order.
+        SortPixelsByLuma(input, arranged);
+        return input.order;
+    case ModeRandom:
+        CopyRows(input, arranged, input.order);
+        ShufflePixels(arranged, static_cast<size_t>(PixelCount(input)));
+        return input.order;
     default:
-        return SortLinesOfFrame(layout, settings);
+        SortLinesOfFrame(input, settings, arranged);
+        return PixelOrder::Rgba;
     }
 }

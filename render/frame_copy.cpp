@@ -1,4 +1,4 @@
-// Copy-in from the input world and copy-out with progress to the output world,
+// Copy-in from a frame's rows and copy-out with progress to the output world,
 // each a single pass that converts the byte order as it copies.
 #include "frame_copy.h"
 
@@ -10,7 +10,9 @@
 
 namespace {
 
-void CopyHostRow(const PF_Pixel* from, PF_Pixel* to, size_t count)
+using RowCopy = void (*)(const PF_Pixel* from, PF_Pixel* to, size_t count);
+
+void CopySameOrder(const PF_Pixel* from, PF_Pixel* to, size_t count)
 {
     std::memcpy(to, from, count * sizeof(PF_Pixel));
 }
@@ -25,31 +27,35 @@ void UnpackRow(const PF_Pixel* from, PF_Pixel* to, size_t count)
     UnpackRgbaRow(reinterpret_cast<const unsigned char*>(from), to, count);
 }
 
+RowCopy RowCopyBetween(PixelOrder from, PixelOrder to)
+{
+    if (from == to) return CopySameOrder;
+    return to == PixelOrder::Rgba ? PackRow : UnpackRow;
+}
+
 }  // namespace
 
-std::unique_ptr<PF_Pixel[]> AllocateFrame(const FrameLayout& layout)
+std::unique_ptr<PF_Pixel[]> AllocateFrame(int64_t pixelCount)
 {
     // Every pixel is written before it is read, so the array is left uninitialised.
     // The nothrow form keeps a huge request a plain failure under every allocator.
-    PF_Pixel* pixels = new (std::nothrow) PF_Pixel[static_cast<size_t>(PixelCount(layout))];
+    PF_Pixel* pixels = new (std::nothrow) PF_Pixel[static_cast<size_t>(pixelCount)];
     if (!pixels) throw std::bad_alloc();
     return std::unique_ptr<PF_Pixel[]>(pixels);
 }
 
-WorkingFrame CopyIn(const FrameLayout& layout, PixelOrder order)
+void CopyRows(const PixelRows& from, PF_Pixel* to, PixelOrder toOrder)
 {
-    WorkingFrame frame{AllocateFrame(layout), order};
-    const auto readRow = order == PixelOrder::Rgba ? PackRow : CopyHostRow;
-    const size_t width = static_cast<size_t>(layout.width);
-    for (int64_t y = 0; y < layout.height; ++y) {
-        readRow(WorldRow(*layout.input, y), frame.pixels.get() + y * layout.width, width);
+    const RowCopy copyRow = RowCopyBetween(from.order, toOrder);
+    const size_t width = static_cast<size_t>(from.width);
+    for (int64_t y = 0; y < from.height; ++y) {
+        copyRow(RowAt(from.first, from.rowBytes, y), to + y * from.width, width);
     }
-    return frame;
 }
 
 PF_Err CopyOut(const WorkingFrame& frame, const FrameLayout& layout, const PF_InData& in_data)
 {
-    const auto writeRow = frame.order == PixelOrder::Rgba ? UnpackRow : CopyHostRow;
+    const RowCopy writeRow = RowCopyBetween(frame.order, PixelOrder::Host);
     const size_t columns = static_cast<size_t>(layout.writtenColumns);
     const A_long total = static_cast<A_long>(layout.writtenRows);
     for (int64_t y = 0; y < layout.writtenRows; ++y) {

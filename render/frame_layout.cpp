@@ -26,7 +26,7 @@ bool ReadFrameLayout(const PF_LayerDef* input, PF_LayerDef* output, FrameLayout*
     return true;
 }
 
-int64_t PixelCount(const FrameLayout& layout)
+PixelRows InputRows(const FrameLayout& layout)
 {
-    return layout.width * layout.height;
+    return PixelRows{layout.input->data, layout.input->rowbytes, layout.width, layout.height, PixelOrder::Host};
 }

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "host_api.h"
+#include "pixel_rows.h"
 
 struct FrameLayout {
     const PF_LayerDef* input;
@@ -22,4 +22,4 @@ struct FrameLayout {
 };
 
 bool ReadFrameLayout(const PF_LayerDef* input, PF_LayerDef* output, FrameLayout* layout);
-int64_t PixelCount(const FrameLayout& layout);
+PixelRows InputRows(const FrameLayout& layout);

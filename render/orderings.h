@@ -3,9 +3,9 @@
 //
 // SortPixelsByLuma: ascending LumaKey, darkest first, stable: pixels of equal key
 // keep their order in the frame, so the result is fully determined. The first form
-// reads the frame row by row from wherever it lies and writes the sorted list to
-// `sorted` (width * height pixels, not overlapping the frame); the second sorts an
-// array in place. ShufflePixels: a uniformly random order drawn from the C
+// reads the frame row by row from wherever it lies, in either byte order, and
+// writes the sorted list to `sorted` (width * height pixels in the frame's byte
+// order, not overlapping the frame); the second sorts an array in place. ShufflePixels: a uniformly random order drawn from the C
 // library's rand, which is never seeded here (ShuffleWith in shuffle_with.h takes
 // any generator). Sorting may throw std::bad_alloc when working memory cannot be
 // had; its input is then left as it was.
@@ -14,15 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host_api.h"
-
-// A frame read row by row: row y begins y * rowBytes bytes after `first`.
-struct PixelRows {
-    const PF_Pixel* first;
-    int64_t rowBytes;
-    int64_t width;
-    int64_t height;
-};
+#include "pixel_rows.h"
 
 int32_t LumaKey(const PF_Pixel& pixel);
 void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted);

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "arrange_frame.h"
+#include "frame_copy.h"
 #include "handlers.h"
 #include "parameters.h"
 #include "suite_cache.h"
@@ -23,13 +24,15 @@ PF_Err Render(PF_InData* in_data, PF_OutData* /*out_data*/, PF_ParamDef* params[
     const RenderSettings settings = ReadRenderSettings(params);
     if (layout.writtenColumns == 0 || layout.writtenRows == 0) return PF_Err_NONE;
     if (layout.writtenRows > 1 && !in_data->inter.progress) return PF_Err_BAD_CALLBACK_PARAM;
-    if (!CanArrange(layout, settings)) return PF_Err_OUT_OF_MEMORY;
+    const PixelRows input = InputRows(layout);
+    if (!CanArrange(input, settings)) return PF_Err_OUT_OF_MEMORY;
 
     // Everything is allocated and arranged before the first output byte is written,
     // so running out of memory leaves the output world untouched.
     WorkingFrame frame;
     try {
-        frame = ArrangeFrame(layout, settings);
+        frame.pixels = AllocateFrame(PixelCount(input));
+        frame.order = ArrangeFrame(input, settings, frame.pixels.get());
     } catch (const std::bad_alloc&) {
         return PF_Err_OUT_OF_MEMORY;
     }

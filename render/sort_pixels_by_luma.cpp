@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "orderings.h"
-#include "world_rows.h"
 
 namespace {
 
@@ -41,9 +40,15 @@ LumaProducts MakeLumaProducts()
     return products;
 }
 
+// The key of a pixel whose bytes are in `order`: the same three colour bytes,
+// found at their places in either order.
+template <PixelOrder order>
 uint8_t KeyOf(const LumaProducts& products, const PF_Pixel& pixel)
 {
-    const double luma = (products.red[pixel.red] + products.green[pixel.green]) + products.blue[pixel.blue];
+    constexpr int redByte = order == PixelOrder::Host ? 1 : 0;
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&pixel);
+    const double luma =
+        (products.red[bytes[redByte]] + products.green[bytes[redByte + 1]]) + products.blue[bytes[redByte + 2]];
     return static_cast<uint8_t>(luma);
 }
 
@@ -51,19 +56,26 @@ PixelRows ChunkOf(const PixelRows& frame, int64_t chunkRows, size_t chunk)
 {
     const int64_t firstRow = static_cast<int64_t>(chunk) * chunkRows;
     return PixelRows{RowAt(frame.first, frame.rowBytes, firstRow), frame.rowBytes, frame.width,
-                     std::min(chunkRows, frame.height - firstRow)};
+                     std::min(chunkRows, frame.height - firstRow), frame.order};
 }
 
 // Keys every pixel of the chunk once, row-major, and counts the pixels of each key.
-void KeyChunk(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
+template <PixelOrder order>
+void KeyChunkIn(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
 {
     for (int64_t y = 0; y < chunk.height; ++y) {
         const PF_Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
         for (int64_t x = 0; x < chunk.width; ++x, ++keys) {
-            *keys = KeyOf(products, row[x]);
+            *keys = KeyOf<order>(products, row[x]);
             ++counts[*keys];
         }
     }
+}
+
+void KeyChunk(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
+{
+    if (chunk.order == PixelOrder::Rgba) return KeyChunkIn<PixelOrder::Rgba>(chunk, products, keys, counts);
+    KeyChunkIn<PixelOrder::Host>(chunk, products, keys, counts);
 }
 
 // Where the first pixel of each key goes in the sorted frame.

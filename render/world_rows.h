@@ -1,16 +1,7 @@
-// Row addressing in a frame laid out in rows: row y begins y * rowBytes bytes after
-// the first pixel, whatever gap is left at the end of each row. Offsets are 64-bit.
-// WorldRow applies it to a host world with the world's own rowbytes.
+// Row addressing in a host world, with the world's own rowbytes.
 #pragma once
 
-#include <cstdint>
-
-#include "host_api.h"
-
-inline const PF_Pixel* RowAt(const PF_Pixel* first, int64_t rowBytes, int64_t y)
-{
-    return reinterpret_cast<const PF_Pixel*>(reinterpret_cast<const unsigned char*>(first) + y * rowBytes);
-}
+#include "pixel_rows.h"
 
 inline const PF_Pixel* WorldRow(const PF_LayerDef& world, int64_t y)
 {
