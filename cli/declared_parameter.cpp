@@ -4,21 +4,8 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
-#include <sstream>
 
-namespace {
-
-std::vector<std::string> SplitChoices(const std::string& names, A_short numChoices)
-{
-    std::vector<std::string> choices(numChoices > 0 ? static_cast<size_t>(numChoices) : 0);
-    std::istringstream entries(names);
-    for (std::string& choice : choices) {
-        if (!std::getline(entries, choice, '|')) break;
-    }
-    return choices;
-}
-
-}  // namespace
+#include "choice_text.h"
 
 DeclaredParameter RecordDeclaration(const PF_ParamDef& definition)
 {
