@@ -112,11 +112,12 @@ void PrintParameters(const HostSession& session)
 
 void RenderImage(HostSession& session, const RenderRequest& request)
 {
+    RequireWritableEnding(request.outputPath);
     RequireOutputIsNotInput(request);
     const Image source = request.demo ? MakeDemoPicture() : ReadImage(request.inputPath);
-    RequirePngWritable(request.outputPath, source.width, source.height);
+    RequireWritableSize(request.outputPath, source.width, source.height);
     PixelWorld input = PixelWorld::FromImage(source, InputGapBytes);
     PixelWorld output(source.width, source.height, OutputGapBytes);
     RequireSuccess(RenderShowingProgress(session, input, request.values, output), "render");
-    WritePng(request.outputPath, output.ToImage());
+    WriteImage(request.outputPath, output.ToImage());
 }

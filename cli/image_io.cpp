@@ -1,7 +1,9 @@
-// Image files: reading them whole for the decoder, and writing PNG files into
-// place through stb_image_write, which is compiled here.
+// Image files: reading them whole for the decoder, and writing them into place
+// in the format their ending names through stb_image_write, which is compiled here.
 #include "image_io.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -56,32 +58,17 @@ std::vector<unsigned char> ReadFileBytes(const std::string& path)
 }
 
 // stb_image_write reports a failed write only through this callback's context.
-struct PngSink {
+struct FileSink {
     std::FILE* file;
     bool failed = false;
 };
 
 void WriteToSink(void* context, void* data, int size)
 {
-    PngSink& sink = *static_cast<PngSink*>(context);
+    FileSink& sink = *static_cast<FileSink*>(context);
     if (!sink.failed && std::fwrite(data, 1, static_cast<size_t>(size), sink.file) != static_cast<size_t>(size)) {
         sink.failed = true;
     }
-}
-
-// Writes the whole PNG to path, or returns the reason it could not.
-std::string WritePngFile(const std::string& path, const Image& image)
-{
-    errno = 0;
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file) return std::strerror(errno);
-    PngSink sink{file.get()};
-    const bool encoded = stbi_write_png_to_func(WriteToSink, &sink, image.width, image.height, RgbaChannels,
-                                                image.rgba.data(), image.width * RgbaChannels) != 0;
-    const bool closed = std::fclose(file.release()) == 0;
-    if (!encoded) return "the image could not be encoded";
-    if (sink.failed || !closed) return errno ? std::strerror(errno) : "write failed";
-    return "";
 }
 
 // stb_image_write keeps the compressed image in a buffer whose int size doubles
@@ -92,6 +79,100 @@ bool FitsPngWriter(int width, int height)
     constexpr int64_t MaxCompressedBytes = int64_t{1} << 30;
     constexpr int64_t MaxRowBytes = MaxCompressedBytes / 9 * 8 - (int64_t{1} << 20);
     return (int64_t{width} * RgbaChannels + 1) * height <= MaxRowBytes;
+}
+
+// stb_image_write's JPEG, BMP and TGA writers address pixel bytes, and size the
+// BMP file, in int; JPEG and TGA headers hold each side in 16 bits.
+bool FitsIntSizedWriter(int width, int height)
+{
+    constexpr int64_t MaxSide = 65535;
+    constexpr int64_t LargestBmpHeaderBytes = 14 + 108;
+    return width <= MaxSide && height <= MaxSide &&
+           int64_t{width} * height * RgbaChannels + LargestBmpHeaderBytes <= INT32_MAX;
+}
+
+// Enough to keep sorted detail crisp at a fraction of the PNG's size.
+constexpr int JpegQuality = 90;
+
+// A file format stb_image_write encodes, and the endings that name it.
+struct OutputFormat {
+    const char* name;
+    std::vector<std::string> endings;  // lower case
+    bool (*fits)(int width, int height);
+    int (*encode)(stbi_write_func* write, void* context, const Image& image);
+};
+
+const OutputFormat OutputFormats[] = {
+    {"PNG", {".png"}, FitsPngWriter,
+     [](stbi_write_func* write, void* context, const Image& image) {
+         return stbi_write_png_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data(),
+                                       image.width * RgbaChannels);
+     }},
+    {"JPEG", {".jpg", ".jpeg"}, FitsIntSizedWriter,
+     [](stbi_write_func* write, void* context, const Image& image) {
+         return stbi_write_jpg_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data(),
+                                       JpegQuality);
+     }},
+    {"BMP", {".bmp"}, FitsIntSizedWriter,
+     [](stbi_write_func* write, void* context, const Image& image) {
+         return stbi_write_bmp_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data());
+     }},
+    {"TGA", {".tga"}, FitsIntSizedWriter,
+     [](stbi_write_func* write, void* context, const Image& image) {
+         return stbi_write_tga_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data());
+     }},
+};
+
+// ".png, .jpg, .jpeg, .bmp or .tga", for the refusal of any other ending.
+std::string ListOfEndings()
+{
+    std::string list;
+    for (const OutputFormat& format : OutputFormats) {
+        for (const std::string& ending : format.endings) list += (list.empty() ? "" : ", ") + ending;
+    }
+    return list.replace(list.rfind(", "), 2, " or ");
+}
+
+std::string LowerCaseEnding(const std::string& path)
+{
+    std::string ending = std::filesystem::path(path).extension().string();
+    for (char& letter : ending) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+    return ending;
+}
+
+const OutputFormat& FormatNamedBy(const std::string& path)
+{
+    const std::string ending = LowerCaseEnding(path);
+    for (const OutputFormat& format : OutputFormats) {
+        if (std::find(format.endings.begin(), format.endings.end(), ending) != format.endings.end()) return format;
+    }
+    throw std::runtime_error("cannot write " + Quoted(path) + ": the format follows the name's ending, which must be " +
+                             ListOfEndings());
+}
+
+const OutputFormat& FormatFitting(const std::string& path, int width, int height)
+{
+    const OutputFormat& format = FormatNamedBy(path);
+    if (!format.fits(width, height)) {
+        throw std::runtime_error("cannot write " + Quoted(path) + ": " + std::to_string(width) + " x " +
+                                 std::to_string(height) + " pixels is more than the " + format.name +
+                                 " writer can encode");
+    }
+    return format;
+}
+
+// Writes the whole image to path, or returns the reason it could not.
+std::string WriteImageFile(const std::string& path, const OutputFormat& format, const Image& image)
+{
+    errno = 0;
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file) return std::strerror(errno);
+    FileSink sink{file.get()};
+    const bool encoded = format.encode(WriteToSink, &sink, image) != 0;
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!encoded) return "the image could not be encoded";
+    if (sink.failed || !closed) return errno ? std::strerror(errno) : "write failed";
+    return "";
 }
 
 // Unique enough that two runs writing the same output don't share a name.
@@ -109,19 +190,21 @@ Image ReadImage(const std::string& path)
     return DecodeImage(bytes.data(), bytes.size(), path);
 }
 
-void RequirePngWritable(const std::string& path, int width, int height)
+void RequireWritableEnding(const std::string& path)
 {
-    if (!FitsPngWriter(width, height)) {
-        throw std::runtime_error("cannot write " + Quoted(path) + ": " + std::to_string(width) + " x " +
-                                 std::to_string(height) + " pixels is more than the PNG writer can encode");
-    }
+    FormatNamedBy(path);
 }
 
-void WritePng(const std::string& path, const Image& image)
+void RequireWritableSize(const std::string& path, int width, int height)
 {
-    RequirePngWritable(path, image.width, image.height);
+    FormatFitting(path, width, height);
+}
+
+void WriteImage(const std::string& path, const Image& image)
+{
+    const OutputFormat& format = FormatFitting(path, image.width, image.height);
     const std::string temporary = TemporaryNameFor(path);
-    const std::string reason = WritePngFile(temporary, image);
+    const std::string reason = WriteImageFile(temporary, format, image);
     if (!reason.empty()) {
         std::remove(temporary.c_str());
         throw std::runtime_error("cannot write " + Quoted(path) + ": " + reason);

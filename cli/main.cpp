@@ -66,10 +66,13 @@ void AddParameterOptions(CLI::App& render, const std::vector<DeclaredParameter>&
 
 void AddRenderArguments(CLI::App& render, const LoadedEffect* effect, RenderArguments& arguments)
 {
-    render.add_option("IN", arguments.first, "the image to read: PNG, JPEG, BMP or TGA (with --demo: the PNG to write)")
+    render.add_option("IN", arguments.first, "the image to read: PNG, JPEG, BMP or TGA (with --demo: OUT)")
         ->type_name("FILE")
         ->required();
-    render.add_option("OUT", arguments.second, "the PNG file to write")->type_name("FILE");
+    render.add_option("OUT", arguments.second,
+                      "the image to write, in the format its ending names: .png, .jpg or .jpeg (JPEG, quality 90, "
+                      "no alpha), .bmp or .tga")
+        ->type_name("FILE");
     render.add_flag("--demo", arguments.demo, "render the built-in 1280 x 720 demo picture; give only OUT");
     if (effect) AddParameterOptions(render, effect->session.Parameters(), arguments);
 }
@@ -116,10 +119,12 @@ int Run(int argc, char** argv)
         ->type_name("PATH");
     CLI::App* about = app.add_subcommand("about", "Show the effect's About text");
     CLI::App* params = app.add_subcommand("params", "List the effect's parameters, choices, defaults and ranges");
-    CLI::App* render = app.add_subcommand("render", "Render an image file (or the demo picture) to a PNG file");
+    CLI::App* render = app.add_subcommand("render", "Render an image file (or the demo picture) to an image file");
     RenderArguments renderArguments;
     AddRenderArguments(*render, effect.get(), renderArguments);
     for (CLI::App* command : {about, params, render}) command->fallthrough();
+    // Run bare, talvenor shows what it can do rather than what it lacks.
+    if (argc == 1) return app.exit(CLI::CallForHelp());
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -186,9 +186,9 @@ using WritePngTest = ScratchFolderTest;
 TEST_F(WritePngTest, ReplacesTheFileAndLeavesNothingElse)
 {
     const std::string path = PathOf("out.png");
-    WritePng(path, Numbered(4, 1));
+    WriteImage(path, Numbered(4, 1));
     const Image image = Numbered(5, 3);
-    WritePng(path, image);
+    WriteImage(path, image);
     int width = 0, height = 0, channels = 0;
     stbi_uc* read = stbi_load(path.c_str(), &width, &height, &channels, 4);
     ASSERT_NE(read, nullptr);
@@ -201,11 +201,11 @@ TEST_F(WritePngTest, ReplacesTheFileAndLeavesNothingElse)
 // rows is refused before any byte is written or read.
 TEST_F(WritePngTest, RefusesFramesBeyondWhatThePngWriterCanEncode)
 {
-    EXPECT_NO_THROW(RequirePngWritable(PathOf("out.png"), 15000, 15000));
-    EXPECT_NO_THROW(RequirePngWritable(PathOf("out.png"), 30000, 7000));
+    EXPECT_NO_THROW(RequireWritableSize(PathOf("out.png"), 15000, 15000));
+    EXPECT_NO_THROW(RequireWritableSize(PathOf("out.png"), 30000, 7000));
     for (const auto& [width, height] : {std::pair{16384, 16384}, std::pair{30000, 30000}, std::pair{1, 300000000}}) {
         try {
-            WritePng(PathOf("out.png"), Image{width, height, {}});
+            WriteImage(PathOf("out.png"), Image{width, height, {}});
             ADD_FAILURE() << width << " x " << height << " was written";
         } catch (const std::runtime_error& error) {
             EXPECT_NE(std::string(error.what()).find("is more than the PNG writer can encode"), std::string::npos);
@@ -214,11 +214,25 @@ TEST_F(WritePngTest, RefusesFramesBeyondWhatThePngWriterCanEncode)
     EXPECT_TRUE(FileNames().empty());
 }
 
+// Past an int's worth of pixel bytes, or a 16-bit side, these writers would
+// write a broken file or read outside the image.
+TEST(WriteImageTest, JpegBmpAndTgaRefuseSizesTheirWritersCannotAddress)
+{
+    for (const std::string path : {"out.jpg", "out.bmp", "out.tga"}) {
+        SCOPED_TRACE(path);
+        EXPECT_NO_THROW(RequireWritableSize(path, 23170, 23170));
+        EXPECT_NO_THROW(RequireWritableSize(path, 30000, 17000));
+        EXPECT_THROW(RequireWritableSize(path, 23171, 23171), std::runtime_error);
+        EXPECT_THROW(RequireWritableSize(path, 1, 65536), std::runtime_error);
+    }
+    EXPECT_NO_THROW(RequireWritableSize("out.png", 1, 65536));
+}
+
 TEST_F(WritePngTest, AFailedWriteLeavesNoFile)
 {
     std::filesystem::create_directory(PathOf("taken.png"));  // a folder where the file should go
-    EXPECT_THROW(WritePng(PathOf("taken.png"), Numbered(2, 2)), std::runtime_error);
-    EXPECT_THROW(WritePng(PathOf("missing/out.png"), Numbered(2, 2)), std::runtime_error);
+    EXPECT_THROW(WriteImage(PathOf("taken.png"), Numbered(2, 2)), std::runtime_error);
+    EXPECT_THROW(WriteImage(PathOf("missing/out.png"), Numbered(2, 2)), std::runtime_error);
     EXPECT_EQ(FileNames(), std::set<std::string>{"taken.png"});
     EXPECT_TRUE(std::filesystem::is_empty(PathOf("taken.png")));
 }

@@ -1,6 +1,7 @@
 // talvenor run as a user runs it, as a child process against the real effect
-// module: renders in every Mode and of 16-bit and grey files, the about and params
-// listings, bad input and output paths, Ctrl-C.
+// module: renders in every Mode and of 16-bit and grey files, output formats by
+// ending, the about and params listings, help when run bare, bad input and output
+// paths, Ctrl-C.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -132,6 +133,60 @@ TEST_F(TalvenorRunTest, DemoPictureNeedsNoInputFile)
     EXPECT_EQ(colours, Sorted(shuffled));
     EXPECT_NE(sorted, shuffled);
     EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 1000);
+}
+
+TEST_F(TalvenorRunTest, EachKnownEndingWritesTheFormatItNames)
+{
+    const int width = 23, height = 17;
+    WriteRandomPng(PathOf("in.png"), width, height);
+    const struct {
+        std::string name, signature;
+        bool lossless;
+    } outputs[] = {
+        {"out.png", "\x89PNG\r\n\x1a\n", true},
+        {"out.jpg", "\xFF\xD8", false},
+        {"out.JPEG", "\xFF\xD8", false},
+        {"out.bmp", "BM", true},
+        // TGA has no signature: no ID, no colour map, run-length true colour.
+        {"out.Tga", std::string("\0\0\x0A", 3), true},
+    };
+    for (const auto& output : outputs) {
+        SCOPED_TRACE(output.name);
+        Render({PathOf("in.png"), PathOf(output.name), "--mode", "all pixels"});
+        EXPECT_EQ(FileBytes(PathOf(output.name)).substr(0, output.signature.size()), output.signature);
+        const Pixels pixels = ReadPixels(PathOf(output.name), width, height);
+        if (output.lossless) {
+            EXPECT_EQ(pixels, ReadPixels(PathOf("out.png"), width, height));
+        }
+    }
+    EXPECT_EQ(FileNames().size(), std::size(outputs) + 2);  // no temporary beside them, in.png and logs
+}
+
+TEST_F(TalvenorRunTest, AnyOtherEndingIsRefusedBeforeTheInputIsRead)
+{
+    const std::set<std::string> files = FileNames();
+    for (const std::string name : {"out.gif", "out.webp", "out", "out.png.txt", "out."}) {
+        for (const bool demo : {false, true}) {
+            SCOPED_TRACE(name + (demo ? " with --demo" : ""));
+            const std::string out = PathOf(name);
+            const TalvenorRun run = Run(demo ? std::vector<std::string>{"render", "--demo", out}
+                                             : std::vector<std::string>{"render", PathOf("missing.png"), out});
+            EXPECT_NE(run.exitStatus, 0);
+            EXPECT_EQ(run.err.rfind("talvenor: cannot write '" + out + "': ", 0), 0u) << run.err;
+            EXPECT_NE(run.err.find(".png, .jpg, .jpeg, .bmp or .tga\n"), std::string::npos) << run.err;
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+            EXPECT_EQ(FileNames(), files);
+        }
+    }
+}
+
+TEST_F(TalvenorRunTest, RunBareShowsTheHelp)
+{
+    const TalvenorRun bare = Run({});
+    EXPECT_EQ(bare.exitStatus, 0);
+    EXPECT_EQ(bare.err, "");
+    EXPECT_NE(bare.out.find("render"), std::string::npos) << bare.out;
+    EXPECT_EQ(bare.out, Run({"--help"}).out);
 }
 
 TEST_F(TalvenorRunTest, AboutAndParamsShowWhatTheEffectDeclared)
