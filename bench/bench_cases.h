@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "host_api.h"
+
 struct FrameSize {
     uint32_t width;
     uint32_t height;
@@ -23,9 +25,21 @@ inline std::string SizeName(FrameSize size) {
     return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
+// The Modes, Orientations and Comparators that whole renders are timed in, as
+// the host's popup values, and their case name: "<size>/<face>/<Mode>[/<Orientation>/<Comparator>]".
+struct RenderCase {
+    PF_ParamValue mode;
+    PF_ParamValue orientation;
+    PF_ParamValue comparator;
+};
+
+std::vector<RenderCase> RenderCases();
+std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings);
+
 // NaturalFrame of that size, made once and kept for the run.
 const std::vector<unsigned char>& InputFrame(FrameSize size);
 
 void RegisterEngineBenchmarks();
 void RegisterEnginePartBenchmarks();
 void RegisterRenderBenchmarks();
+void RegisterFrei0rBenchmarks();

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     RegisterEngineBenchmarks();
     RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();
+    RegisterFrei0rBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

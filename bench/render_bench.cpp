@@ -14,12 +14,6 @@
 
 namespace {
 
-struct RenderCase {
-    PF_ParamValue mode;
-    PF_ParamValue orientation;
-    PF_ParamValue comparator;
-};
-
 // A host world of the input frame, in the host's byte order.
 std::vector<PF_Pixel> HostPixels(FrameSize size) {
     const std::vector<unsigned char>& rgba = InputFrame(size);
@@ -58,33 +52,36 @@ void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
     }
 }
 
-std::string CaseName(FrameSize size, RenderCase settings) {
+}  // namespace
+
+std::vector<RenderCase> RenderCases() {
+    std::vector<RenderCase> cases = {{ModeSimpleSort, OrientationColumn, ComparatorAverage},
+                                     {ModeRandom, OrientationColumn, ComparatorAverage}};
+    for (const PF_ParamValue mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
+        for (const PF_ParamValue orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
+            cases.push_back({mode, orientation, ComparatorAverage});
+        }
+    }
+    cases.push_back({ModeAllPixels, OrientationColumn, ComparatorMultiply});
+    return cases;
+}
+
+std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings) {
     const char* const modes[] = {"", "SimpleSort", "Random", "Highlights", "Shadows", "AllPixels"};
     const char* const orientations[] = {"", "Column", "Row", "Both"};
     const char* const comparators[] = {"", "Average", "Multiply", "Min", "Max", "Xor"};
-    std::string name = SizeName(size) + "/render/" + modes[settings.mode];
+    std::string name = SizeName(size) + "/" + face + "/" + modes[settings.mode];
     if (settings.mode >= ModeHighlights) {
         name += std::string("/") + orientations[settings.orientation] + "/" + comparators[settings.comparator];
     }
     return name;
 }
 
-void RegisterRenderCase(FrameSize size, RenderCase settings) {
-    benchmark::RegisterBenchmark(CaseName(size, settings).c_str(), RenderFrame, size, settings)
-        ->Unit(benchmark::kMillisecond);
-}
-
-}  // namespace
-
 void RegisterRenderBenchmarks() {
     for (const FrameSize size : kFrameSizes) {
-        RegisterRenderCase(size, {ModeSimpleSort, OrientationColumn, ComparatorAverage});
-        RegisterRenderCase(size, {ModeRandom, OrientationColumn, ComparatorAverage});
-        for (const PF_ParamValue mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
-            for (const PF_ParamValue orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
-                RegisterRenderCase(size, {mode, orientation, ComparatorAverage});
-            }
+        for (const RenderCase settings : RenderCases()) {
+            benchmark::RegisterBenchmark(RenderCaseName(size, "render", settings).c_str(), RenderFrame, size, settings)
+                ->Unit(benchmark::kMillisecond);
         }
-        RegisterRenderCase(size, {ModeAllPixels, OrientationColumn, ComparatorMultiply});
     }
 }
