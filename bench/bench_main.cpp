@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
     RegisterEngineBenchmarks();
     RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();
+#ifdef TALVENOR_BENCH_FREI0R
     RegisterFrei0rBenchmarks();
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
