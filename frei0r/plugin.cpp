@@ -8,6 +8,7 @@
 #include "frei0r_api.h"
 #include "frei0r_parameters.h"
 #include "identity.h"
+#include "instance_lock.h"
 #include "render_frame.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr const char* kExplanation = "Pixel sorting: rearranges the pixels of ev
 struct Instance {
     uint32_t width;
     uint32_t height;
-    std::mutex lock;
+    InstanceLock lock;
     FrameSettings settings;
 };
 
@@ -84,7 +85,7 @@ void f0r_set_param_value(f0r_instance_t instance, f0r_param_t param, int param_i
 {
     if (!instance) return;
     try {
-        const std::lock_guard<std::mutex> hold(InstanceOf(instance)->lock);
+        const std::lock_guard<InstanceLock> hold(InstanceOf(instance)->lock);
         SetParameter(InstanceOf(instance)->settings, param_index, param);
     } catch (...) {
         // Out of memory for the new text: the parameter keeps its value.
@@ -95,7 +96,7 @@ void f0r_get_param_value(f0r_instance_t instance, f0r_param_t param, int param_i
 {
     if (!instance) return;
     try {
-        const std::lock_guard<std::mutex> hold(InstanceOf(instance)->lock);
+        const std::lock_guard<InstanceLock> hold(InstanceOf(instance)->lock);
         GetParameter(InstanceOf(instance)->settings, param_index, param);
     } catch (...) {
     }
@@ -107,7 +108,7 @@ void f0r_update(f0r_instance_t instance, double /*time*/, const uint32_t* infram
     Instance& effect = *InstanceOf(instance);
     RenderSettings settings;
     try {
-        const std::lock_guard<std::mutex> hold(effect.lock);
+        const std::lock_guard<InstanceLock> hold(effect.lock);
         settings = effect.settings.render;
     } catch (...) {
         return PassFrameThrough(effect.width, effect.height, inframe, outframe);

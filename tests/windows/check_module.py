@@ -1,13 +1,18 @@
-"""Checks the built Talvenor.aex as a file: a 64-bit x64 DLL that exports only
-EntryPointFunc, imports only Windows system DLLs and carries the property list
-the host reads before loading it. The expected property list bytes are built
-here from the documented layout, not from the resource script.
+"""Checks a built Windows module as a file: a 64-bit x64 DLL that exports
+exactly the functions its kind names and imports only Windows system DLLs (the
+C++ runtime is linked in). Talvenor.aex, the After Effects plug-in, exports only
+EntryPointFunc and carries the property list the host reads before loading it;
+the expected property list bytes are built here from the documented layout, not
+from the resource script. talvenor.dll, the frei0r plug-in, exports only the
+f0r_* functions.
 
-Usage: /usr/bin/python3 check_module.py Talvenor.aex
+Usage: /usr/bin/python3 check_module.py aex Talvenor.aex
+       /usr/bin/python3 check_module.py frei0r talvenor.dll
 Prints every failed check and exits 1 if there is one.
 """
 import struct
 import sys
+from typing import Callable, NamedTuple
 
 import pefile
 
@@ -67,12 +72,12 @@ def header_problems(pe):
     return problems
 
 
-def export_problems(pe):
+def export_problems(pe, expected):
     exports = getattr(pe, "DIRECTORY_ENTRY_EXPORT", None)
-    names = [symbol.name.decode() if symbol.name else f"#{symbol.ordinal}"
-             for symbol in exports.symbols] if exports else []
-    if names != ["EntryPointFunc"]:
-        return [f"exports are {names}, expected exactly ['EntryPointFunc']"]
+    names = sorted(symbol.name.decode() if symbol.name else f"#{symbol.ordinal}"
+                   for symbol in exports.symbols) if exports else []
+    if names != sorted(expected):
+        return [f"exports are {names}, expected exactly {sorted(expected)}"]
     return []
 
 
@@ -119,14 +124,30 @@ def property_list_problems(pe):
             f"  expected: {expected.hex(' ', 4)}"]
 
 
-def main(path):
+class Kind(NamedTuple):
+    exports: list
+    resource_problems: Callable = lambda pe: []
+
+
+KINDS = {
+    "aex": Kind(["EntryPointFunc"], property_list_problems),
+    "frei0r": Kind(["f0r_init", "f0r_deinit", "f0r_get_plugin_info", "f0r_get_param_info",
+                    "f0r_construct", "f0r_destruct", "f0r_set_param_value", "f0r_get_param_value",
+                    "f0r_update", "f0r_update2"]),
+}
+
+
+def main(kind_name, path):
+    kind = KINDS[kind_name]
     pe = pefile.PE(path)
-    problems = (header_problems(pe) + export_problems(pe) + import_problems(pe)
-                + property_list_problems(pe))
+    problems = (header_problems(pe) + export_problems(pe, kind.exports) + import_problems(pe)
+                + kind.resource_problems(pe))
     for problem in problems:
         print(f"FAIL: {path}: {problem}")
     return 1 if problems else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    if len(sys.argv) != 3 or sys.argv[1] not in KINDS:
+        sys.exit(f"usage: {sys.argv[0]} {'|'.join(KINDS)} MODULE")
+    sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -7,19 +7,11 @@
 #include <vector>
 
 #include "ansi_functions.h"
+#include "expect.h"
 #include "host_api.h"
 #include "module_loading.h"
 
 namespace {
-
-int failureCount = 0;
-
-void Expect(bool ok, const std::string& failure)
-{
-    if (ok) return;
-    std::fprintf(stderr, "FAIL: %s\n", failure.c_str());
-    ++failureCount;
-}
 
 std::string Hex(uint32_t value)
 {
@@ -125,12 +117,12 @@ int main(int argc, char** argv)
     }
     HMODULE module = LoadModule(argv[1]);
     if (!module) return 1;
-    auto entry = reinterpret_cast<PF_EntryPointFunc>(
-        reinterpret_cast<void*>(GetProcAddress(module, "EntryPointFunc")));
-    Expect(entry != nullptr, "GetProcAddress(\"EntryPointFunc\") found nothing");
-    if (entry) {
+    PF_EntryPointFunc entry = nullptr;
+    if (FindExport(module, "EntryPointFunc", entry)) {
         CheckGlobalSetup(entry);
         CheckAbout(entry);
+    } else {
+        ++failureCount;
     }
     if (!UnloadModule(module)) ++failureCount;
     return failureCount == 0 ? 0 : 1;
