@@ -1,6 +1,6 @@
 // Plays a frei0r host's calls against the talvenor.dll given on the command line,
 // reaching it only through GetProcAddress: plugin and parameter info, parameters
-// set by name (a value naming nothing must change nothing), and a generated
+// set by name, and a generated
 // 37 x 23 frame rendered in every Mode. Each output must be its input rearranged,
 // and All pixels by rows with the Average comparator must sort every row.
 // Prints each failed check and exits 1 if there is one.
@@ -67,19 +67,6 @@ std::string SetText(const Plugin& plugin, f0r_instance_t instance, int index, co
     f0r_param_string read = nullptr;
     plugin.get_param_value(instance, &read, index);
     return read ? read : "(null)";
-}
-
-void CheckValuesNamingNothing(const Plugin& plugin, f0r_instance_t instance)
-{
-    const char* const valid[] = {"shadows", "ROW", "Multiply"};
-    for (int index = 0; index < 3; ++index) {
-        SetText(plugin, instance, index, valid[index]);
-        for (const char* bad : {"nonsense", "9", ""}) {
-            const std::string read = SetText(plugin, instance, index, bad);
-            Expect(read == valid[index], std::string(kNames[index]) + " set to \"" + valid[index] + "\", then \"" +
-                                             bad + "\", reads \"" + read + "\"");
-        }
-    }
 }
 
 // Random pixels, every seventh one the same so that counting each pixel's uses matters.
@@ -154,7 +141,6 @@ int main(int argc, char** argv)
         f0r_instance_t instance = plugin.construct(kWidth, kHeight);
         Expect(instance != nullptr, "f0r_construct(37, 23) returned null");
         if (instance) {
-            CheckValuesNamingNothing(plugin, instance);
             const std::vector<uint32_t> frame = TestFrame();
             const Case cases[] = {{{"simple sort", "column", "average"}, 0.2, false},
                                   {{"random", "row", "xor"}, 0.2, false},
