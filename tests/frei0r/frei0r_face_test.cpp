@@ -108,23 +108,6 @@ TEST(Frei0rFace, KeepsTheValueWhenTextOrNumberNamesNothing)
     f0r_destruct(instance);
 }
 
-TEST(Frei0rFace, ThresholdStandsForTheNearestWholeSliderValue)
-{
-    // In Shadows a pixel of key 127 sorts only from slider value 128 on.
-    const f0r_instance_t instance = f0r_construct(2, 1);
-    SetText(instance, 0, "Shadows");
-    SetText(instance, 1, "Row");
-    const Frame input = {0xFF7F7F7Fu, 0xFF050505u};
-    double threshold = 127.0 / 255;
-    f0r_set_param_value(instance, &threshold, 3);
-    EXPECT_EQ(Update(instance, input), input);
-    threshold = 0.5;  // 127.5 rounds to 128
-    f0r_set_param_value(instance, &threshold, 3);
-    EXPECT_EQ(ThresholdOf(instance), 0.5);
-    EXPECT_EQ(Update(instance, input), (Frame{input[1], input[0]}));
-    f0r_destruct(instance);
-}
-
 TEST(Frei0rFace, RunningOutOfMemoryNeverLosesAPixel)
 {
     const Frame input = RandomFrame(40 * 30, 7);
