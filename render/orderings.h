@@ -5,10 +5,11 @@
 // keep their order in the frame, so the result is fully determined. The first form
 // reads the frame row by row from wherever it lies, in either byte order, and
 // writes the sorted list to `sorted` (width * height pixels in the frame's byte
-// order, not overlapping the frame); the second sorts an array in place. ShufflePixels: a uniformly random order drawn from the C
-// library's rand, which is never seeded here (ShuffleWith in shuffle_with.h takes
-// any generator). Sorting may throw std::bad_alloc when working memory cannot be
-// had; its input is then left as it was.
+// order, not overlapping the frame); the second sorts an array in place.
+// ShufflePixels: a uniformly random order drawn from the C library's rand, which
+// is never seeded here (ShuffleWith in shuffle_with.h takes any generator).
+// Sorting may throw std::bad_alloc when working memory cannot be had; its input
+// is then left as it was.
 #pragma once
 
 #include <cstddef>
