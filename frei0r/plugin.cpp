@@ -28,6 +28,22 @@ Instance* InstanceOf(f0r_instance_t instance)
     return static_cast<Instance*>(instance);
 }
 
+// Runs action on the instance's settings under its lock. False when it could not
+// (no memory for a new text, or a lock the system refused), which leaves the
+// settings as they were.
+template <typename Action>
+bool WithSettings(f0r_instance_t instance, Action action)
+{
+    if (!instance) return false;
+    try {
+        const std::lock_guard<InstanceLock> hold(InstanceOf(instance)->lock);
+        action(InstanceOf(instance)->settings);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 // Frames whose byte size a 64-bit offset cannot hold are refused at construction.
 bool IsAddressable(uint32_t width, uint32_t height)
 {
@@ -83,37 +99,24 @@ void f0r_destruct(f0r_instance_t instance)
 
 void f0r_set_param_value(f0r_instance_t instance, f0r_param_t param, int param_index)
 {
-    if (!instance) return;
-    try {
-        const std::lock_guard<InstanceLock> hold(InstanceOf(instance)->lock);
-        SetParameter(InstanceOf(instance)->settings, param_index, param);
-    } catch (...) {
-        // Out of memory for the new text: the parameter keeps its value.
-    }
+    WithSettings(instance, [&](FrameSettings& settings) { SetParameter(settings, param_index, param); });
 }
 
 void f0r_get_param_value(f0r_instance_t instance, f0r_param_t param, int param_index)
 {
-    if (!instance) return;
-    try {
-        const std::lock_guard<InstanceLock> hold(InstanceOf(instance)->lock);
-        GetParameter(InstanceOf(instance)->settings, param_index, param);
-    } catch (...) {
-    }
+    WithSettings(instance, [&](FrameSettings& settings) { GetParameter(settings, param_index, param); });
 }
 
 void f0r_update(f0r_instance_t instance, double /*time*/, const uint32_t* inframe, uint32_t* outframe)
 {
     if (!instance) return;
-    Instance& effect = *InstanceOf(instance);
+    const Instance& effect = *InstanceOf(instance);
     RenderSettings settings;
-    try {
-        const std::lock_guard<InstanceLock> hold(effect.lock);
-        settings = effect.settings.render;
-    } catch (...) {
-        return PassFrameThrough(effect.width, effect.height, inframe, outframe);
+    if (WithSettings(instance, [&](FrameSettings& current) { settings = current.render; })) {
+        RenderFrame(settings, effect.width, effect.height, inframe, outframe);
+    } else {
+        PassFrameThrough(effect.width, effect.height, inframe, outframe);
     }
-    RenderFrame(settings, effect.width, effect.height, inframe, outframe);
 }
 
 // Hosts that call every effect through the mixer form reach the same filter.
