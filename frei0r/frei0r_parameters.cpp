@@ -1,5 +1,5 @@
-// The frei0r parameters, built from the host effect's own declarations so that
-// names, choices, defaults and ranges exist once.
+// The frei0r parameters, built from the render's own choice lists so that names,
+// choices, defaults and ranges exist once.
 #include "frei0r_parameters.h"
 
 #include <cmath>
@@ -7,14 +7,20 @@
 
 #include "choice_text.h"
 #include "frei0r_api.h"
-#include "parameters.h"
 
 namespace {
 
-const PopupDeclaration* const kPopups[Frei0rThreshold] = {&ModeDeclaration, &OrientationDeclaration,
-                                                           &ComparatorDeclaration};
-PF_ParamValue RenderSettings::* const kPopupFields[Frei0rThreshold] = {
-    &RenderSettings::mode, &RenderSettings::orientation, &RenderSettings::comparator};
+const ChoiceList* const kPopups[Frei0rThreshold] = {&kModeChoices, &kOrientationChoices, &kComparatorChoices};
+
+// Puts the setting that choice number `choice` names into the popup's field.
+void SetChoice(RenderSettings& settings, int index, int32_t choice)
+{
+    switch (index) {
+    case Frei0rMode: settings.mode = SettingOfChoice<Mode>(choice); break;
+    case Frei0rOrientation: settings.orientation = SettingOfChoice<Orientation>(choice); break;
+    default: settings.comparator = SettingOfChoice<Comparator>(choice); break;
+    }
+}
 
 // What the frei0r functions hand out: built once, then only read, from any thread.
 struct ParameterTable {
@@ -33,7 +39,7 @@ ParameterTable MakeParameterTable()
     }
     table.explanations[Frei0rThreshold] =
         "0 to 1: the slider of 0 to 255 divided by 255; Highlights sorts keys above 255 - slider, Shadows below it";
-    table.infos[Frei0rThreshold] = {ThresholdDeclaration.name, F0R_PARAM_DOUBLE, nullptr};
+    table.infos[Frei0rThreshold] = {kThresholdRange.name, F0R_PARAM_DOUBLE, nullptr};
     for (int index = 0; index < Frei0rParameterCount; ++index) {
         table.infos[index].explanation = table.explanations[index].c_str();
     }
@@ -47,12 +53,12 @@ const ParameterTable& Table()
 }
 
 // The slider value a Threshold of 0 to 1 stands for, or false when it stands for none.
-bool SliderValueOf(double threshold, PF_ParamValue& slider)
+bool SliderValueOf(double threshold, int32_t& slider)
 {
     if (!std::isfinite(threshold)) return false;
-    const double value = std::round(threshold * ThresholdDeclaration.maximum);
-    if (value < ThresholdDeclaration.minimum || value > ThresholdDeclaration.maximum) return false;
-    slider = static_cast<PF_ParamValue>(value);
+    const double value = std::round(threshold * kThresholdRange.maximum);
+    if (value < kThresholdRange.minimum || value > kThresholdRange.maximum) return false;
+    slider = static_cast<int32_t>(value);
     return true;
 }
 
@@ -68,12 +74,12 @@ FrameSettings DefaultFrameSettings()
 {
     FrameSettings settings;
     for (int index = 0; index < Frei0rThreshold; ++index) {
-        const PF_ParamValue choice = kPopups[index]->defaultChoice;
+        const int32_t choice = kPopups[index]->defaultChoice;
         settings.choiceTexts[index] = Table().choices[index][static_cast<size_t>(choice - 1)];
-        settings.render.*kPopupFields[index] = choice;
+        SetChoice(settings.render, index, choice);
     }
-    settings.threshold = static_cast<double>(ThresholdDeclaration.defaultValue) / ThresholdDeclaration.maximum;
-    settings.render.threshold = ThresholdDeclaration.defaultValue;
+    settings.threshold = static_cast<double>(kThresholdRange.defaultValue) / kThresholdRange.maximum;
+    settings.render.threshold = kThresholdRange.defaultValue;
     return settings;
 }
 
@@ -82,10 +88,10 @@ void SetParameter(FrameSettings& settings, int index, const void* value)
     if (!value) return;
     if (index >= 0 && index < Frei0rThreshold) {
         const char* text = *static_cast<const char* const*>(value);
-        PF_ParamValue choice = 0;
+        int32_t choice = 0;
         if (!text || !FindChoice(Table().choices[index], text, choice)) return;
         settings.choiceTexts[index] = text;
-        settings.render.*kPopupFields[index] = choice;
+        SetChoice(settings.render, index, choice);
     } else if (index == Frei0rThreshold) {
         const double threshold = *static_cast<const double*>(value);
         if (SliderValueOf(threshold, settings.render.threshold)) settings.threshold = threshold;

@@ -1,7 +1,8 @@
 // The frei0r face's four parameters: Mode, Orientation and Comparator as strings
 // naming a choice (by name in any letter case, or by number as the host effect
 // counts them), Threshold as a double from 0 to 1, the host effect's slider value
-// divided by 255. Names, choices and defaults are the host effect's own.
+// divided by 255. Names, choices and defaults are the render's own, which the
+// host effect declares too.
 //
 // FrameSettings holds what a host set and what it means for the render. Setting a
 // value that names nothing (an unknown name, a number out of range, an empty or

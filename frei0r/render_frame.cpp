@@ -22,11 +22,11 @@ void RenderFrame(const RenderSettings& settings, uint32_t width, uint32_t height
             std::memcpy(inputCopy.get(), input, pixels * sizeof(uint32_t));
             input = inputCopy.get();
         }
-        const PixelRows frame{reinterpret_cast<const PF_Pixel*>(input), int64_t{width} * 4, width, height,
+        const PixelRows frame{reinterpret_cast<const Pixel*>(input), int64_t{width} * 4, width, height,
                               PixelOrder::Rgba};
         if (CanArrange(frame, settings)) {
             // Every Mode leaves an RGBA input in RGBA order: nothing to convert.
-            ArrangeFrame(frame, settings, reinterpret_cast<PF_Pixel*>(output));
+            ArrangeFrame(frame, settings, reinterpret_cast<Pixel*>(output));
             return;
         }
     } catch (...) {

@@ -30,22 +30,22 @@ std::vector<std::string> SplitChoices(const std::string& entries, int choiceCoun
     return choices;
 }
 
-bool ParseWholeNumber(const std::string& text, PF_ParamValue& number)
+bool ParseWholeNumber(const std::string& text, int32_t& number)
 {
     const char* end = text.data() + text.size();
     const std::from_chars_result result = std::from_chars(text.data(), end, number);
     return !text.empty() && result.ec == std::errc() && result.ptr == end;
 }
 
-bool FindChoice(const std::vector<std::string>& choices, const std::string& text, PF_ParamValue& value)
+bool FindChoice(const std::vector<std::string>& choices, const std::string& text, int32_t& value)
 {
     for (size_t i = 0; i < choices.size(); ++i) {
         if (!choices[i].empty() && SameIgnoringCase(choices[i], text)) {
-            value = static_cast<PF_ParamValue>(i + 1);
+            value = static_cast<int32_t>(i + 1);
             return true;
         }
     }
-    PF_ParamValue number = 0;
+    int32_t number = 0;
     if (!ParseWholeNumber(text, number) || number < 1 || static_cast<size_t>(number) > choices.size()) return false;
     value = number;
     return true;

@@ -10,7 +10,7 @@
 #define TALVENOR_DESCRIPTION "Talvenor plugin for After Effects"
 
 /* The property list stores the names as counted strings; these are their
-   length bytes, checked against the names in identity_check.cpp. */
+   length bytes, checked against the names by static_assert in global_setup.cpp. */
 #define TALVENOR_NAME_LENGTH_BYTE "\x08"
 #define TALVENOR_CATEGORY_LENGTH_BYTE "\x08"
 #define TALVENOR_MATCH_NAME_LENGTH_BYTE "\x10"

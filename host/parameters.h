@@ -1,11 +1,13 @@
-// The effect's four user parameters, in one place: where each sits in the host's
-// params array at Render (its id is the same number), what each popup value means,
-// and what ParamsSetup declares to the host. Popup values count from 1, the host's
-// way. Each popup is declared with one choice more than its entries name, so its top
-// value has no name and reaches Render like any other value.
+// The effect's four user parameters as the host sees them: where each sits in the
+// host's params array at Render (its id is the same number), what each popup value
+// means, and what ParamsSetup declares to the host. Names, choices and defaults are
+// the render's own (render_settings.h), which numbers choices from 1 as the host
+// counts popup values. Each popup is declared with one choice more than its entries
+// name, so its top value has no name and reaches Render like any other value.
 #pragma once
 
 #include "host_api.h"
+#include "render_settings.h"
 
 enum ParamIndex : A_long {
     InputLayerParam = 0,
@@ -42,10 +44,31 @@ struct SliderDeclaration {
     PF_ParamValue defaultValue;
 };
 
-inline constexpr PopupDeclaration ModeDeclaration{
-    ModeParam, "Mode", "Simple Sort|Random|Highlights|Shadows|All pixels", 6, ModeHighlights};
-inline constexpr PopupDeclaration OrientationDeclaration{
-    OrientationParam, "Orientation", "Column|Row|Both", 4, OrientationColumn};
-inline constexpr PopupDeclaration ComparatorDeclaration{
-    ComparatorParam, "Comparator", "Average|Multiply|Min|Max|XOR", 6, ComparatorAverage};
-inline constexpr SliderDeclaration ThresholdDeclaration{ThresholdParam, "Threshold", 0, 255, 45};
+constexpr PopupDeclaration PopupOf(ParamIndex id, const ChoiceList& choices)
+{
+    return PopupDeclaration{id, choices.name, choices.entries, static_cast<A_short>(choices.choiceCount),
+                            static_cast<A_short>(choices.defaultChoice)};
+}
+
+inline constexpr PopupDeclaration ModeDeclaration = PopupOf(ModeParam, kModeChoices);
+inline constexpr PopupDeclaration OrientationDeclaration = PopupOf(OrientationParam, kOrientationChoices);
+inline constexpr PopupDeclaration ComparatorDeclaration = PopupOf(ComparatorParam, kComparatorChoices);
+inline constexpr SliderDeclaration ThresholdDeclaration{ThresholdParam, kThresholdRange.name, kThresholdRange.minimum,
+                                                        kThresholdRange.maximum, kThresholdRange.defaultValue};
+
+// The popup values above name the render's settings in the same order.
+static_assert(SettingOfChoice<Mode>(ModeSimpleSort) == Mode::SimpleSort &&
+                  SettingOfChoice<Mode>(ModeAllPixels) == Mode::AllPixels &&
+                  SettingOfChoice<Mode>(ModeDeclaration.choiceCount) == Mode::Other,
+              "Mode choices");
+static_assert(SettingOfChoice<Orientation>(OrientationColumn) == Orientation::Column &&
+                  SettingOfChoice<Orientation>(OrientationBoth) == Orientation::Both &&
+                  SettingOfChoice<Orientation>(OrientationDeclaration.choiceCount) == Orientation::Other,
+              "Orientation choices");
+static_assert(SettingOfChoice<Comparator>(ComparatorAverage) == Comparator::Average &&
+                  SettingOfChoice<Comparator>(ComparatorXor) == Comparator::Xor &&
+                  SettingOfChoice<Comparator>(ComparatorDeclaration.choiceCount) == Comparator::Other,
+              "Comparator choices");
+static_assert(ModeDeclaration.defaultChoice == ModeHighlights && OrientationDeclaration.defaultChoice == OrientationColumn &&
+                  ComparatorDeclaration.defaultChoice == ComparatorAverage,
+              "defaults");

@@ -5,19 +5,18 @@
 #include "frame_copy.h"
 #include "line_sort.h"
 #include "orderings.h"
-#include "parameters.h"
 
 namespace {
 
 // The engine counts pixels, lines and positions in signed 32 bits.
 constexpr int64_t kEngineMaxPixels = INT32_MAX;
 
-bool IsWholeFrameMode(PF_ParamValue mode)
+bool IsWholeFrameMode(Mode mode)
 {
-    return mode == ModeSimpleSort || mode == ModeRandom;
+    return mode == Mode::SimpleSort || mode == Mode::Random;
 }
 
-void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, PF_Pixel* arranged)
+void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
 {
     CopyRows(input, arranged, PixelOrder::Rgba);
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
@@ -32,14 +31,14 @@ bool CanArrange(const PixelRows& input, const RenderSettings& settings)
     return IsWholeFrameMode(settings.mode) || PixelCount(input) <= kEngineMaxPixels;
 }
 
-PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, PF_Pixel* arranged)
+PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
 {
     switch (settings.mode) {
-    case ModeSimpleSort:
+    case Mode::SimpleSort:
         // Sorted straight from the input: no copy of the frame in its input order.
         SortPixelsByLuma(input, arranged);
         return input.order;
-    case ModeRandom:
+    case Mode::Random:
         CopyRows(input, arranged, input.order);
         ShufflePixels(arranged, static_cast<size_t>(PixelCount(input)));
         return input.order;

@@ -2,9 +2,9 @@
 // frame's rows and writes them, rearranged as Mode says, to `arranged`: width *
 // height pixels, row-major, not overlapping the input. Simple Sort and Random
 // order the frame as one list and leave it in the input's byte order; every other
-// Mode value sorts it line by line in the engine, with options from the settings,
-// and leaves it in the engine's RGBA order. The returned order is the one the
-// arranged pixels are in.
+// Mode sorts it line by line in the engine, with options from the settings, and
+// leaves it in the engine's RGBA order. The returned order is the one the arranged
+// pixels are in.
 //
 // CanArrange is false for a frame too large for the engine to address; such a
 // frame must not be handed to ArrangeFrame. ArrangeFrame may throw std::bad_alloc,
@@ -15,4 +15,4 @@
 #include "render_settings.h"
 
 bool CanArrange(const PixelRows& input, const RenderSettings& settings);
-PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, PF_Pixel* arranged);
+PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged);

@@ -1,7 +1,5 @@
-// The option mapping from popup values and Threshold to SortOptions.
+// The option mapping from the settings to SortOptions.
 #include "engine_options.h"
-
-#include "parameters.h"
 
 namespace {
 
@@ -13,44 +11,44 @@ int32_t Remap(int32_t value, double a, double b, double c, double d)
     return static_cast<int32_t>(c + (value - a) * (d - c) / (b - a));
 }
 
-SortDirection DirectionOf(PF_ParamValue orientation)
+SortDirection DirectionOf(Orientation orientation)
 {
     switch (orientation) {
-    case OrientationColumn: return SortDirection::Column;
-    case OrientationRow: return SortDirection::Row;
-    case OrientationBoth: return SortDirection::Both;
+    case Orientation::Column: return SortDirection::Column;
+    case Orientation::Row: return SortDirection::Row;
+    case Orientation::Both: return SortDirection::Both;
     default: return static_cast<SortDirection>(kUnnamedChoice);
     }
 }
 
-SortMode ModeOf(PF_ParamValue mode)
+SortMode ModeOf(Mode mode)
 {
     switch (mode) {
-    case ModeHighlights: return SortMode::Highlights;
-    case ModeShadows: return SortMode::Shadows;
-    case ModeAllPixels: return SortMode::AllPixels;
+    case Mode::Highlights: return SortMode::Highlights;
+    case Mode::Shadows: return SortMode::Shadows;
+    case Mode::AllPixels: return SortMode::AllPixels;
     default: return static_cast<SortMode>(kUnnamedChoice);
     }
 }
 
-SortComparator ComparatorOf(PF_ParamValue comparator)
+SortComparator ComparatorOf(Comparator comparator)
 {
     switch (comparator) {
-    case ComparatorAverage: return SortComparator::Average;
-    case ComparatorMultiply: return SortComparator::Multiply;
-    case ComparatorMin: return SortComparator::Min;
-    case ComparatorMax: return SortComparator::Max;
-    case ComparatorXor: return SortComparator::Xor;
+    case Comparator::Average: return SortComparator::Average;
+    case Comparator::Multiply: return SortComparator::Multiply;
+    case Comparator::Min: return SortComparator::Min;
+    case Comparator::Max: return SortComparator::Max;
+    case Comparator::Xor: return SortComparator::Xor;
     default: return static_cast<SortComparator>(kUnnamedChoice);
     }
 }
 
-int32_t EngineThreshold(PF_ParamValue mode, PF_ParamValue threshold)
+int32_t EngineThreshold(Mode mode, int32_t threshold)
 {
     if (threshold < 0) return 0;
     // Highlights sorts keys above its threshold, so the slider is turned around to
     // widen the sorted band as it rises, as it does in Shadows.
-    if (mode == ModeHighlights) return Remap(threshold, 0, 255, 255, 0);
+    if (mode == Mode::Highlights) return Remap(threshold, 0, 255, 255, 0);
     return threshold;
 }
 

@@ -28,5 +28,12 @@ bool ReadFrameLayout(const PF_LayerDef* input, PF_LayerDef* output, FrameLayout*
 
 PixelRows InputRows(const FrameLayout& layout)
 {
-    return PixelRows{layout.input->data, layout.input->rowbytes, layout.width, layout.height, PixelOrder::Host};
+    return PixelRows{reinterpret_cast<const Pixel*>(layout.input->data), layout.input->rowbytes, layout.width,
+                     layout.height, PixelOrder::Argb};
+}
+
+Pixel* OutputRow(const FrameLayout& layout, int64_t y)
+{
+    const Pixel* first = reinterpret_cast<const Pixel*>(layout.output->data);
+    return const_cast<Pixel*>(RowAt(first, layout.output->rowbytes, y));
 }

@@ -1,13 +1,15 @@
 // Whole-frame orderings: rearrange a frame's pixels as one row-major list, moving
 // whole pixels (alpha included) and never changing a byte.
 //
+// LumaKey: the key Simple Sort orders by, from a pixel's red, green and blue bytes.
 // SortPixelsByLuma: ascending LumaKey, darkest first, stable: pixels of equal key
 // keep their order in the frame, so the result is fully determined. The first form
 // reads the frame row by row from wherever it lies, in either byte order, and
 // writes the sorted list to `sorted` (width * height pixels in the frame's byte
 // order, not overlapping the frame); the second sorts an array in place.
 // ShufflePixels: a uniformly random order drawn from the C library's rand, which
-// is never seeded here (ShuffleWith in shuffle_with.h takes any generator).
+// is never seeded here (ShuffleWith in shuffle_with.h takes any generator); the
+// byte order does not matter to it.
 // Sorting may throw std::bad_alloc when working memory cannot be had; its input
 // is then left as it was.
 #pragma once
@@ -17,7 +19,7 @@
 
 #include "pixel_rows.h"
 
-int32_t LumaKey(const PF_Pixel& pixel);
-void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted);
-void SortPixelsByLuma(PF_Pixel* pixels, size_t count);
-void ShufflePixels(PF_Pixel* pixels, size_t count);
+int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue);
+void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted);
+void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order);
+void ShufflePixels(Pixel* pixels, size_t count);

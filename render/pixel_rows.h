@@ -1,27 +1,25 @@
-// A frame of 4-byte pixels laid out in rows, as the render reads it: row y begins
+// A frame of pixels laid out in rows, as the render reads it: row y begins
 // y * rowBytes bytes after the first pixel, whatever gap is left at the end of each
-// row, and each pixel's bytes are in one of two orders. Offsets are 64-bit.
+// row, and every pixel's bytes are in `order`. The rows are borrowed: whoever
+// makes a PixelRows owns the pixels and keeps them alive while it is in use.
+// Offsets are 64-bit.
 #pragma once
 
 #include <cstdint>
 
-#include "host_api.h"
-
-// The host's own order (alpha, red, green, blue) or RGBA, the order of the line
-// sorting engine and of frei0r hosts.
-enum class PixelOrder { Host, Rgba };
+#include "pixel_order.h"
 
 struct PixelRows {
-    const PF_Pixel* first;
+    const Pixel* first;
     int64_t rowBytes;
     int64_t width;
     int64_t height;
-    PixelOrder order = PixelOrder::Host;
+    PixelOrder order;
 };
 
-inline const PF_Pixel* RowAt(const PF_Pixel* first, int64_t rowBytes, int64_t y)
+inline const Pixel* RowAt(const Pixel* first, int64_t rowBytes, int64_t y)
 {
-    return reinterpret_cast<const PF_Pixel*>(reinterpret_cast<const unsigned char*>(first) + y * rowBytes);
+    return reinterpret_cast<const Pixel*>(reinterpret_cast<const unsigned char*>(first) + y * rowBytes);
 }
 
 inline int64_t PixelCount(const PixelRows& frame)

@@ -5,8 +5,10 @@
 #include <new>
 
 #include "arrange_frame.h"
+#include "copy_out.h"
 #include "frame_copy.h"
 #include "handlers.h"
+#include "host_settings.h"
 #include "parameters.h"
 #include "suite_cache.h"
 

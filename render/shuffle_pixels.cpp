@@ -6,7 +6,7 @@
 
 static_assert(((uint64_t{RAND_MAX} + 1) & uint64_t{RAND_MAX}) == 0, "rand must give whole bits");
 
-void ShufflePixels(PF_Pixel* pixels, size_t count)
+void ShufflePixels(Pixel* pixels, size_t count)
 {
     auto rand = [] { return std::rand(); };
     ShuffleWith(pixels, count, rand, RAND_MAX);

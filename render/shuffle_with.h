@@ -11,11 +11,11 @@
 #include <cstddef>
 #include <utility>
 
-#include "host_api.h"
+#include "pixel_order.h"
 #include "uniform_draw.h"
 
 template <typename Generator>
-void ShuffleWith(PF_Pixel* pixels, size_t count, Generator& generator, uint32_t generatorMax)
+void ShuffleWith(Pixel* pixels, size_t count, Generator& generator, uint32_t generatorMax)
 {
     for (size_t k = 1; k < count; ++k) {
         std::swap(pixels[k], pixels[DrawBelow(uint64_t{k} + 1, generator, generatorMax)]);

@@ -43,10 +43,10 @@ LumaProducts MakeLumaProducts()
 // The key of a pixel whose bytes are in `order`: the same three colour bytes,
 // found at their places in either order.
 template <PixelOrder order>
-uint8_t KeyOf(const LumaProducts& products, const PF_Pixel& pixel)
+uint8_t KeyOf(const LumaProducts& products, const Pixel& pixel)
 {
-    constexpr int redByte = order == PixelOrder::Host ? 1 : 0;
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&pixel);
+    constexpr int redByte = RedByteOf(order);
+    const unsigned char* bytes = pixel.bytes;
     const double luma =
         (products.red[bytes[redByte]] + products.green[bytes[redByte + 1]]) + products.blue[bytes[redByte + 2]];
     return static_cast<uint8_t>(luma);
@@ -64,7 +64,7 @@ template <PixelOrder order>
 void KeyChunkIn(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
 {
     for (int64_t y = 0; y < chunk.height; ++y) {
-        const PF_Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
+        const Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
         for (int64_t x = 0; x < chunk.width; ++x, ++keys) {
             *keys = KeyOf<order>(products, row[x]);
             ++counts[*keys];
@@ -75,7 +75,7 @@ void KeyChunkIn(const PixelRows& chunk, const LumaProducts& products, uint8_t* k
 void KeyChunk(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
 {
     if (chunk.order == PixelOrder::Rgba) return KeyChunkIn<PixelOrder::Rgba>(chunk, products, keys, counts);
-    KeyChunkIn<PixelOrder::Host>(chunk, products, keys, counts);
+    KeyChunkIn<PixelOrder::Argb>(chunk, products, keys, counts);
 }
 
 // Where the first pixel of each key goes in the sorted frame.
@@ -91,8 +91,8 @@ std::array<size_t, kKeyValues> FirstPositions(const std::vector<KeyCounts>& chun
 }
 
 // Sorts the chunk into `buffer`, then appends each key's run to the sorted frame.
-void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& counts, PF_Pixel* buffer,
-                std::array<size_t, kKeyValues>& next, PF_Pixel* sorted)
+void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& counts, Pixel* buffer,
+                std::array<size_t, kKeyValues>& next, Pixel* sorted)
 {
     KeyCounts fill;
     uint32_t start = 0;
@@ -101,11 +101,11 @@ void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& co
         start += counts[key];
     }
     for (int64_t y = 0; y < chunk.height; ++y) {
-        const PF_Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
+        const Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
         for (int64_t x = 0; x < chunk.width; ++x, ++keys) buffer[fill[*keys]++] = row[x];
     }
     for (size_t key = 0; key < kKeyValues; ++key) {
-        std::memcpy(sorted + next[key], buffer, counts[key] * sizeof(PF_Pixel));
+        std::memcpy(sorted + next[key], buffer, counts[key] * sizeof(Pixel));
         buffer += counts[key];
         next[key] += counts[key];
     }
@@ -113,15 +113,15 @@ void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& co
 
 }  // namespace
 
-int32_t LumaKey(const PF_Pixel& pixel)
+int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue)
 {
     // The grouping and the truncation are part of the key: pure white sums to just
     // under 255 and keys as 254, and some greys key one below their level.
-    const double luma = (kRedWeight * pixel.red + kGreenWeight * pixel.green) + kBlueWeight * pixel.blue;
+    const double luma = (kRedWeight * red + kGreenWeight * green) + kBlueWeight * blue;
     return static_cast<int32_t>(luma);
 }
 
-void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted)
+void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted)
 {
     // Keys are computed once per pixel and kept as one byte each, with their counts
     // per chunk; a frame of rows wider than a chunk takes one row per chunk.
@@ -131,7 +131,7 @@ void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted)
     const size_t bufferPixels = static_cast<size_t>(std::min(chunkRows, frame.height) * frame.width);
     std::unique_ptr<uint8_t[]> keys(new uint8_t[static_cast<size_t>(frame.width * frame.height)]);
     std::vector<KeyCounts> chunkCounts(chunkCount, KeyCounts{});
-    std::unique_ptr<PF_Pixel[]> buffer(new PF_Pixel[bufferPixels]);
+    std::unique_ptr<Pixel[]> buffer(new Pixel[bufferPixels]);
 
     const LumaProducts products = MakeLumaProducts();
     for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
@@ -144,10 +144,10 @@ void SortPixelsByLuma(const PixelRows& frame, PF_Pixel* sorted)
     }
 }
 
-void SortPixelsByLuma(PF_Pixel* pixels, size_t count)
+void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order)
 {
-    std::unique_ptr<PF_Pixel[]> sorted(new PF_Pixel[count]);
+    std::unique_ptr<Pixel[]> sorted(new Pixel[count]);
     const int64_t length = static_cast<int64_t>(count);
-    SortPixelsByLuma(PixelRows{pixels, length * int64_t{sizeof(PF_Pixel)}, length, 1}, sorted.get());
+    SortPixelsByLuma(PixelRows{pixels, length * int64_t{sizeof(Pixel)}, length, 1, order}, sorted.get());
     std::copy(sorted.get(), sorted.get() + count, pixels);
 }

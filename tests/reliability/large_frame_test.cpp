@@ -15,7 +15,7 @@
 
 #include "entry_point.h"
 #include "fake_host.h"
-#include "orderings.h"
+#include "host_pixels.h"
 #include "pixel_keys.h"
 #include "render_params.h"
 #include "test_world.h"
@@ -162,7 +162,7 @@ protected:
     // Row-major order: each row ascends, and each starts at or above the end of the one before.
     int64_t RowMajorDescents()
     {
-        int64_t descents = RowDescents(LumaKey);
+        int64_t descents = RowDescents([](const PF_Pixel& p) { return LumaKey(p); });
         for (int y = 1; y < kSide; ++y) descents += LumaKey(output->At(kSide - 1, y - 1)) > LumaKey(output->At(0, y));
         return descents;
     }

@@ -8,7 +8,7 @@
 
 #include "entry_point.h"
 #include "frame_render.h"
-#include "orderings.h"
+#include "host_pixels.h"
 #include "pixel_keys.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "orderings.h"
+#include "host_pixels.h"
 #include "test_world.h"
 
 namespace {
@@ -34,7 +34,8 @@ TEST(SimpleSort, OrdersEveryColourByLumaKeyWithTiesInFrameOrder)
             PF_Pixel{uint8_t(code), uint8_t(code >> 16), uint8_t(code >> 8), uint8_t(code)};
     }
     std::vector<PF_Pixel> sorted(size_t(kSide) * kSide);
-    SortPixelsByLuma(PixelRows{rows.data(), (kSide + kGap) * 4, kSide, kSide}, sorted.data());
+    SortPixelsByLuma(PixelRows{AsPixels(rows.data()), (kSide + kGap) * 4, kSide, kSide, PixelOrder::Argb},
+                     AsPixels(sorted.data()));
 
     std::vector<bool> seen(1u << 24);
     for (size_t i = 0; i < sorted.size(); ++i) {
@@ -69,8 +70,9 @@ TEST(SimpleSort, EqualsAStableSortWhateverTheFrameShape)
             rows.insert(rows.end(), shape.gap, Canary());
         }
         std::vector<PF_Pixel> sorted(frame.size());
-        SortPixelsByLuma(PixelRows{rows.data(), int64_t(shape.width + shape.gap) * 4, shape.width, shape.height},
-                         sorted.data());
+        SortPixelsByLuma(PixelRows{AsPixels(rows.data()), int64_t(shape.width + shape.gap) * 4, shape.width,
+                                   shape.height, PixelOrder::Argb},
+                         AsPixels(sorted.data()));
         EXPECT_EQ(sorted, StableSortedByLuma(frame)) << shape.width << " x " << shape.height;
 
         std::vector<PF_Pixel> inPlace = frame;

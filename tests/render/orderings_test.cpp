@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "orderings.h"
+#include "host_pixels.h"
 #include "test_world.h"
 
 namespace {
@@ -46,7 +46,7 @@ TEST(WholeFrameOrderings, LeaveEmptyAndSinglePixelFramesAlone)
     ShufflePixels(frame, 1);
     EXPECT_TRUE(frame[0] == only);
     SortPixelsByLuma(nullptr, 0);
-    ShufflePixels(nullptr, 0);
+    ShufflePixels(static_cast<PF_Pixel*>(nullptr), 0);
 }
 
 TEST(ShufflePixels, KeepsEveryPixel)

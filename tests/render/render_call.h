@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "host_pixels.h"
 #include "line_sort.h"
 #include "parameters.h"
 #include "render_params.h"
@@ -16,14 +17,13 @@ inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& 
     return host.Send(PF_Cmd_RENDER, params.List(), &output);
 }
 
-// What the engine makes of a frame in the host's byte order, converted byte by byte.
+// What the engine makes of a frame in the host's byte order, converted to the
+// engine's and back.
 inline std::vector<PF_Pixel> SortedByEngine(std::vector<PF_Pixel> frame, int width, int height, SortOptions options)
 {
-    std::vector<unsigned char> rgba;
-    for (const PF_Pixel& p : frame) rgba.insert(rgba.end(), {p.red, p.green, p.blue, p.alpha});
-    SortLines(SortImage{rgba.data(), uint32_t(width), uint32_t(height), 4}, options);
-    for (size_t i = 0; i < frame.size(); ++i) {
-        frame[i] = {rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
-    }
+    std::vector<Pixel> rgba(frame.size());
+    ReorderPixels(AsPixels(frame.data()), PixelOrder::Argb, rgba.data(), PixelOrder::Rgba, frame.size());
+    SortLines(SortImage{rgba[0].bytes, uint32_t(width), uint32_t(height), 4}, options);
+    ReorderPixels(rgba.data(), PixelOrder::Rgba, AsPixels(frame.data()), PixelOrder::Argb, frame.size());
     return frame;
 }

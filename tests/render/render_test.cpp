@@ -6,7 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "orderings.h"
+#include "host_pixels.h"
 #include "render_call.h"
 #include "test_world.h"
 

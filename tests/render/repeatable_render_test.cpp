@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "engine_options.h"
-#include "orderings.h"
+#include "host_pixels.h"
 #include "render_call.h"
 #include "test_world.h"
 
@@ -56,7 +56,9 @@ TEST_F(RepeatableRenderTest, EngineModesGiveTheSameBytesEveryTime)
             const EffectSettings settings{mode, orientation, ComparatorMultiply, 100};
             const std::vector<PF_Pixel> first = Rendered(settings);
             EXPECT_EQ(first, SortedByEngine(frame, kWidth, kHeight,
-                                            MakeSortOptions({mode, orientation, ComparatorMultiply, 100})))
+                                            MakeSortOptions({SettingOfChoice<Mode>(mode),
+                                                             SettingOfChoice<Orientation>(orientation),
+                                                             Comparator::Multiply, 100})))
                 << "mode " << mode << ", orientation " << orientation;
             EXPECT_EQ(Rendered(settings), first) << "mode " << mode << ", orientation " << orientation;
         }

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "host_pixels.h"
 #include "shuffle_with.h"
 #include "test_world.h"
 #include "uniform_draw.h"
@@ -94,7 +95,7 @@ TEST(ShuffleWith, MovesAPixelAnywhereInAFrameLargerThanOneNarrowValue)
     std::vector<int> buckets(kBuckets);
     for (int i = 0; i < kShuffles; ++i) {
         std::vector<PF_Pixel> frame = input;
-        ShuffleWith(frame.data(), frame.size(), generator, k15BitMax);
+        ShuffleWith(AsPixels(frame.data()), frame.size(), generator, k15BitMax);
         if (i == 0) {
             ASSERT_EQ(PixelMultiset(frame), PixelMultiset(input));
         }

@@ -1,5 +1,5 @@
 // Reads Mode, Orientation, Comparator and Threshold from the host's params.
-#include "render_settings.h"
+#include "host_settings.h"
 
 #include "parameters.h"
 
@@ -15,9 +15,9 @@ bool HasSettingRecords(const PF_ParamDef* const params[])
 RenderSettings ReadRenderSettings(const PF_ParamDef* const params[])
 {
     return RenderSettings{
-        params[ModeParam]->u.pd.value,
-        params[OrientationParam]->u.pd.value,
-        params[ComparatorParam]->u.pd.value,
+        SettingOfChoice<Mode>(params[ModeParam]->u.pd.value),
+        SettingOfChoice<Orientation>(params[OrientationParam]->u.pd.value),
+        SettingOfChoice<Comparator>(params[ComparatorParam]->u.pd.value),
         params[ThresholdParam]->u.sd.value,
     };
 }
