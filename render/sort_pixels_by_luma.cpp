@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "luma_keys.h"
 #include "orderings.h"
 
 namespace {
@@ -14,43 +15,11 @@ constexpr double kRedWeight = 0.2126;
 constexpr double kGreenWeight = 0.7152;
 constexpr double kBlueWeight = 0.0722;
 
-constexpr size_t kKeyValues = 256;  // a key fits one byte; pure white, the largest, keys 254
-using KeyCounts = std::array<uint32_t, kKeyValues>;
-
 // Scattering pixels straight to 255 places across a large frame misses the cache
 // and the address translation at nearly every key change. So the frame is sorted a
 // chunk of whole rows at a time into a buffer that stays in cache, and each key's
 // pixels of the chunk go to their place in the sorted frame as one run.
 constexpr int64_t kChunkPixels = int64_t{1} << 16;
-
-// The products of the luma expression for every byte value: adding them up as the
-// expression does gives exactly its double, with no conversion or product per pixel.
-struct LumaProducts {
-    std::array<double, 256> red, green, blue;
-};
-
-LumaProducts MakeLumaProducts()
-{
-    LumaProducts products;
-    for (int value = 0; value < 256; ++value) {
-        products.red[value] = kRedWeight * value;
-        products.green[value] = kGreenWeight * value;
-        products.blue[value] = kBlueWeight * value;
-    }
-    return products;
-}
-
-// The key of a pixel whose bytes are in `order`: the same three colour bytes,
-// found at their places in either order.
-template <PixelOrder order>
-uint8_t KeyOf(const LumaProducts& products, const Pixel& pixel)
-{
-    constexpr int redByte = RedByteOf(order);
-    const unsigned char* bytes = pixel.bytes;
-    const double luma =
-        (products.red[bytes[redByte]] + products.green[bytes[redByte + 1]]) + products.blue[bytes[redByte + 2]];
-    return static_cast<uint8_t>(luma);
-}
 
 PixelRows ChunkOf(const PixelRows& frame, int64_t chunkRows, size_t chunk)
 {
@@ -60,22 +29,17 @@ PixelRows ChunkOf(const PixelRows& frame, int64_t chunkRows, size_t chunk)
 }
 
 // Keys every pixel of the chunk once, row-major, and counts the pixels of each key.
-template <PixelOrder order>
-void KeyChunkIn(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
+void KeyChunk(const PixelRows& chunk, uint8_t* keys, KeyCounts& counts)
 {
+    KeyTallies tallies{};
     for (int64_t y = 0; y < chunk.height; ++y) {
-        const Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
-        for (int64_t x = 0; x < chunk.width; ++x, ++keys) {
-            *keys = KeyOf<order>(products, row[x]);
-            ++counts[*keys];
-        }
+        LumaKeysOfRow(RowAt(chunk.first, chunk.rowBytes, y), static_cast<size_t>(chunk.width), chunk.order,
+                      keys + y * chunk.width, tallies);
     }
-}
-
-void KeyChunk(const PixelRows& chunk, const LumaProducts& products, uint8_t* keys, KeyCounts& counts)
-{
-    if (chunk.order == PixelOrder::Rgba) return KeyChunkIn<PixelOrder::Rgba>(chunk, products, keys, counts);
-    KeyChunkIn<PixelOrder::Argb>(chunk, products, keys, counts);
+    for (size_t key = 0; key < kKeyValues; ++key) {
+        counts[key] = 0;
+        for (const KeyCounts& tally : tallies) counts[key] += tally[key];
+    }
 }
 
 // Where the first pixel of each key goes in the sorted frame.
@@ -133,9 +97,8 @@ void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted)
     std::vector<KeyCounts> chunkCounts(chunkCount, KeyCounts{});
     std::unique_ptr<Pixel[]> buffer(new Pixel[bufferPixels]);
 
-    const LumaProducts products = MakeLumaProducts();
     for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
-        KeyChunk(ChunkOf(frame, chunkRows, chunk), products, keys.get() + chunk * chunkPixels, chunkCounts[chunk]);
+        KeyChunk(ChunkOf(frame, chunkRows, chunk), keys.get() + chunk * chunkPixels, chunkCounts[chunk]);
     }
     std::array<size_t, kKeyValues> next = FirstPositions(chunkCounts);
     for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
