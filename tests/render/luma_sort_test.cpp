@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "host_pixels.h"
@@ -74,6 +75,16 @@ TEST(SimpleSort, EqualsAStableSortWhateverTheFrameShape)
                                    shape.height, PixelOrder::Argb},
                          AsPixels(sorted.data()));
         EXPECT_EQ(sorted, StableSortedByLuma(frame)) << shape.width << " x " << shape.height;
+
+        // The same frame in the engine's byte order sorts to the same pixels.
+        std::vector<Pixel> rgbaRows(rows.size()), rgbaSorted(frame.size()), backInHostOrder(frame.size());
+        ReorderPixels(AsPixels(rows.data()), PixelOrder::Argb, rgbaRows.data(), PixelOrder::Rgba, rows.size());
+        SortPixelsByLuma(PixelRows{rgbaRows.data(), int64_t(shape.width + shape.gap) * 4, shape.width, shape.height,
+                                   PixelOrder::Rgba},
+                         rgbaSorted.data());
+        ReorderPixels(rgbaSorted.data(), PixelOrder::Rgba, backInHostOrder.data(), PixelOrder::Argb, frame.size());
+        EXPECT_EQ(0, std::memcmp(backInHostOrder.data(), sorted.data(), 4 * frame.size()))
+            << "RGBA, " << shape.width << " x " << shape.height;
 
         std::vector<PF_Pixel> inPlace = frame;
         SortPixelsByLuma(inPlace.data(), inPlace.size());

@@ -106,4 +106,30 @@ TEST(ShuffleWith, MovesAPixelAnywhereInAFrameLargerThanOneNarrowValue)
     EXPECT_LT(ChiSquare(buckets, double(kShuffles) / kBuckets), 35.0);
 }
 
+
+// The shuffle as the textbook gives it: each partner drawn just before its swap.
+void PlainFisherYates(std::vector<PF_Pixel>& pixels, FakeGenerator& generator)
+{
+    for (size_t k = 1; k < pixels.size(); ++k) {
+        std::swap(pixels[k], pixels[DrawBelow(uint64_t{k} + 1, generator, generator.max)]);
+    }
+}
+
+TEST(ShuffleWith, MakesTheSameSwapsAsAPlainFisherYatesAndLeavesTheGeneratorAlike)
+{
+    // Frames shorter than, as long as and longer than the draws it makes ahead, on
+    // both a 15-bit and a 31-bit generator.
+    for (uint32_t maximum : {k15BitMax, k31BitMax}) {
+        for (size_t count : {0, 1, 2, 31, 32, 33, 34, 65, 1000, 70001}) {
+            const std::vector<PF_Pixel> input = RandomPixels(count, unsigned(count));
+            FakeGenerator ours(maximum, 9), plain(maximum, 9);
+            std::vector<PF_Pixel> shuffled = input, expected = input;
+            ShuffleWith(AsPixels(shuffled.data()), shuffled.size(), ours, maximum);
+            PlainFisherYates(expected, plain);
+            ASSERT_EQ(shuffled, expected) << count << " pixels";
+            EXPECT_EQ(ours(), plain()) << "the same number of draws, " << count << " pixels";
+        }
+    }
+}
+
 }  // namespace
