@@ -1,18 +1,28 @@
 // Line buffers: put a block of a pass's lines into line order, run the pass's
 // line function over every line, and put the lines back. Rows already lie in
-// line order, so a row pass sorts them in the frame itself; columns are
-// transposed a block of kColumnBlock columns at a time into the pass's block
-// buffer and back, so that the block, its stretch of the frame and the sorting
-// all stay in cache, and the frame is read and written once per pass.
+// line order, so a row pass sorts them in the frame itself, a row at a time (a
+// row read from elsewhere is first copied into its place, where it stays in
+// cache while it is sorted); columns are transposed a block of kColumnBlock
+// columns at a time into the pass's block buffer and back, so that the block,
+// its stretch of the frame and the sorting all stay in cache, and the frame is
+// read and written once per pass.
 #include "line_sort_internal.h"
 
-unsigned char* ExtractLines(const SortImage& image, const LineSorter& pass, int32_t firstLine,
-                            int32_t lineCount) {
+unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass,
+                            int32_t firstLine, int32_t lineCount) {
+    const size_t rowBytes = size_t{image.width} * kPixelBytes;
     if (pass.direction == SortDirection::Row) {
-        return PixelAt(image.pixels, static_cast<size_t>(firstLine) * image.width);
+        unsigned char* rows = image.pixels + static_cast<size_t>(firstLine) * rowBytes;
+        if (from.pixels != image.pixels) {
+            for (int32_t row = 0; row < lineCount; ++row) {
+                std::memcpy(rows + row * rowBytes, from.pixels + (static_cast<size_t>(firstLine) + row) * from.rowBytes,
+                            rowBytes);
+            }
+        }
+        return rows;
     }
-    TransposePixels(pass.scratch.block, image.height, PixelAt(image.pixels, static_cast<size_t>(firstLine)),
-                    image.width, image.height, static_cast<size_t>(lineCount));
+    TransposePixels(pass.scratch.block, image.height, PixelAt(from.pixels, static_cast<size_t>(firstLine)),
+                    from.rowBytes / kPixelBytes, image.height, static_cast<size_t>(lineCount));
     return pass.scratch.block;
 }
 

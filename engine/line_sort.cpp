@@ -1,6 +1,8 @@
-// SortLines: builds the chain of passes that the direction asks for, then runs
-// each pass over its lines, a block at a time.
+// SortLines and SortLinesFrom: build the chain of passes that the direction asks
+// for, then run each pass over its lines, a block at a time. SortLinesFrom's
+// first pass reads its lines from the caller's source instead of the image.
 #include <algorithm>
+#include <new>
 
 #include "line_sort_internal.h"
 
@@ -26,14 +28,28 @@ LineSorter* MakePassChain(const SortImage& image, const SortOptions& options) {
     }
 }
 
-void RunPass(const SortImage& image, const LineSorter& pass) {
+void RunPass(const SortSource& from, const SortImage& image, const LineSorter& pass) {
     int32_t firstLine = 0;
     while (firstLine < pass.lineCount) {
         const int32_t lineCount = std::min(pass.blockLines, pass.lineCount - firstLine);
-        unsigned char* lines = ExtractLines(image, pass, firstLine, lineCount);
+        unsigned char* lines = ExtractLines(from, image, pass, firstLine, lineCount);
         ForEachLine(lines, lineCount, pass);
         RestoreLines(image, pass, firstLine, lineCount, lines);
         firstLine += lineCount;
+    }
+}
+
+void RunPasses(const LineSorter* first, const SortImage& image) {
+    const SortSource inPlace{image.pixels, size_t{image.width} * kPixelBytes};
+    for (const LineSorter* pass = first; pass != nullptr; pass = pass->next) {
+        RunPass(inPlace, image, *pass);
+    }
+}
+
+void CopyRows(const SortSource& source, const SortImage& image) {
+    const size_t rowBytes = size_t{image.width} * kPixelBytes;
+    for (uint32_t row = 0; row < image.height; ++row) {
+        std::memcpy(image.pixels + row * rowBytes, source.pixels + row * source.rowBytes, rowBytes);
     }
 }
 
@@ -44,8 +60,54 @@ void SortLines(const SortImage& image, const SortOptions& options) {
         return;
     }
     LineSorter* chain = MakePassChain(image, options);
-    for (const LineSorter* pass = chain; pass != nullptr; pass = pass->next) {
-        RunPass(image, *pass);
+    RunPasses(chain, image);
+    FreeLineSorters(chain);
+}
+
+void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options) {
+    if (image.width == 0 || image.height == 0) {
+        return;
+    }
+    LineSorter* chain = MakePassChain(image, options);
+    const SortDirection firstDirection =
+        options.direction == SortDirection::Column ? SortDirection::Column : SortDirection::Row;
+    if (chain != nullptr && chain->direction == firstDirection) {
+        RunPass(source, image, *chain);
+        RunPasses(chain->next, image);
+    } else {  // the first pass is left out: the plain copy stands in for it
+        CopyRows(source, image);
+        RunPasses(chain, image);
     }
     FreeLineSorters(chain);
+}
+
+struct RowSorter {
+    SortOptions options;  // the pass points at these
+    LineSorter* pass;
+};
+
+RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options) {
+    if (width > static_cast<uint32_t>(INT32_MAX)) {
+        return nullptr;
+    }
+    RowSorter* sorter = new (std::nothrow) RowSorter{options, nullptr};
+    if (sorter != nullptr) {
+        sorter->pass = MakeLineSorter(SortImage{nullptr, width, 1, 4}, sorter->options, SortDirection::Row);
+    }
+    if (sorter != nullptr && sorter->pass == nullptr) {
+        delete sorter;
+        return nullptr;
+    }
+    return sorter;
+}
+
+void SortRow(RowSorter* sorter, unsigned char* row) {
+    sorter->pass->lineFunction(row, *sorter->pass);
+}
+
+void FreeRowSorter(RowSorter* sorter) {
+    if (sorter != nullptr) {
+        FreeLineSorters(sorter->pass);
+        delete sorter;
+    }
 }

@@ -14,8 +14,26 @@
 // allocation fails the pass is left out, so the frame still holds each pixel once.
 // Has no global state: calls on different frames may run on different threads.
 // Frames of up to 2^31 - 1 pixels; a frame with width or height 0 is left as is.
+//
+// SortLinesFrom gives exactly the bytes of copying a source frame's rows into the
+// image and then calling SortLines, with the copy folded into the first pass: a
+// row pass reads each source row once and writes the sorted row once, a column
+// pass gathers its columns from the source and scatters them sorted into the
+// image. The source holds width x height RGBA pixels, its rows rowBytes apart
+// (a multiple of 4, at least width * 4; pixels 4-byte aligned or not), and
+// overlaps no byte of the image. A pass whose memory cannot be allocated is left
+// out as in SortLines; the image then still holds every source pixel once (the
+// plain copy, when the first pass is the one left out).
+//
+// A RowSorter sorts rows one at a time, for a caller that streams them: SortRow
+// rearranges one row of `width` RGBA pixels in place exactly as the row pass of
+// SortLines with the sorter's options (copied at MakeRowSorter) would. All its
+// memory is taken by MakeRowSorter, which returns null when that fails or when
+// width exceeds 2^31 - 1; SortRow allocates nothing. One sorter serves one
+// thread at a time; FreeRowSorter releases it (null is accepted).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 enum class SortDirection : int32_t { Column = 0, Row = 1, Both = 2 };
@@ -37,3 +55,16 @@ struct SortOptions {
 };
 
 void SortLines(const SortImage& image, const SortOptions& options);
+
+struct SortSource {
+    const unsigned char* pixels;
+    size_t rowBytes;
+};
+
+void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options);
+
+struct RowSorter;
+
+RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options);
+void SortRow(RowSorter* sorter, unsigned char* row);
+void FreeRowSorter(RowSorter* sorter);

@@ -3,9 +3,10 @@
 //
 // A pixel is kPixelBytes bytes (three colour bytes, then alpha). A pass works
 // through its lines a block of blockLines lines at a time: ExtractLines puts the
-// block in line order (lines back to back, lineLength pixels each), ForEachLine
+// block in line order (lines back to back, lineLength pixels each; read from the
+// image, or from SortLinesFrom's source in its first pass), ForEachLine
 // sorts them and RestoreLines puts them back. A row pass sorts the frame's rows
-// where they lie, in one block; a column pass transposes kColumnBlock columns at
+// where they lie, a row a block; a column pass transposes kColumnBlock columns at
 // a time into its block buffer. LineSorter records and their scratch (the block
 // buffer included) are taken by MakeLineSorter and released, along their next
 // links, by FreeLineSorters. Pixel positions and counts are signed 32-bit; byte
@@ -53,7 +54,7 @@ struct LineScratch {
 struct LineSorter {
     int32_t lineCount;                      // height for a row pass, width for a column pass
     int32_t lineLength;                     // width for a row pass, height for a column pass
-    int32_t blockLines;                     // lines per block: all rows, or kColumnBlock columns
+    int32_t blockLines;                     // lines per block: one row, or kColumnBlock columns
     SortDirection direction;                // Row or Column, never Both
     LineFunction lineFunction;              // chosen by mode
     KeyFunction keyFunction;                // chosen by comparator: the key the pass orders by
@@ -89,11 +90,13 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
 void FreeLineSorters(LineSorter* first);
 
 // Line blocks: lines firstLine to firstLine + lineCount - 1 of the pass, at
-// most blockLines of them. ExtractLines returns them in line order (the frame's
-// own rows for a row pass, the filled block buffer for a column pass);
-// RestoreLines writes them back where they came from.
-unsigned char* ExtractLines(const SortImage& image, const LineSorter& pass, int32_t firstLine,
-                            int32_t lineCount);
+// most blockLines of them. ExtractLines returns them in line order, read from
+// `from` (the image itself, or a source frame of the same size): the image's own
+// rows for a row pass (copied there first from another source), the filled block
+// buffer for a column pass. RestoreLines writes them back to their place in the
+// image.
+unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass,
+                            int32_t firstLine, int32_t lineCount);
 void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass);
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
                   const unsigned char* lines);

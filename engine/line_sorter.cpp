@@ -76,7 +76,7 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
     LineSorter* pass = new (std::nothrow) LineSorter{
         lineCount,
         rowPass ? width : height,
-        rowPass ? lineCount : std::min(lineCount, kColumnBlock),
+        rowPass ? 1 : std::min(lineCount, kColumnBlock),
         rowPass ? SortDirection::Row : SortDirection::Column,
         LineFunctionFor(options.mode),
         keys.key,

@@ -1,8 +1,8 @@
-// SortLines against the stable reference: every mode, comparator and direction,
-// over frames whose lines hold runs from one pixel to hundreds (so that short
-// runs, long runs, whole lines over 256 pixels and wide product keys all occur),
-// must give exactly the reference's bytes; and the same input must always give
-// the same bytes.
+// SortLines, SortLinesFrom and a RowSorter against the stable reference: every
+// mode, comparator and direction, over frames whose lines hold runs from one
+// pixel to hundreds (so that short runs, long runs, whole lines over 256 pixels
+// and wide product keys all occur), must give exactly the reference's bytes; and
+// the same input must always give the same bytes.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -79,6 +79,13 @@ TEST(SortLinesStable, MatchesStableReferenceForEveryOption) {
                         ASSERT_EQ(KeysOf(actual, options.comparator), KeysOf(expected, options.comparator))
                             << Describe(frame, options);
                         ASSERT_EQ(actual, expected) << "equal keys out of order: " << Describe(frame, options);
+                        ASSERT_EQ(SortedFrom(frame.pixels, frame.width, frame.height, options), expected)
+                            << "SortLinesFrom: " << Describe(frame, options);
+                        if (options.direction == SortDirection::Row) {
+                            const auto rows = RowSorted(frame.pixels, frame.width, frame.height, options);
+                            ASSERT_TRUE(rows != nullptr);
+                            ASSERT_EQ(*rows, expected) << "RowSorter: " << Describe(frame, options);
+                        }
                     }
                 }
             }

@@ -1,11 +1,12 @@
-// Helpers for the engine tests: frames as arrays of 4-byte pixels, a call of
-// SortLines on a copy, and every key computed from its definition, independently
+// Helpers for the engine tests: frames as arrays of 4-byte pixels, calls of
+// SortLines, SortLinesFrom and a RowSorter on copies, and every key computed from its definition, independently
 // of the engine's own key functions.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -48,6 +49,36 @@ inline bool QualifiesForRun(const SortOptions& options, const Pixel& p) {
 inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {
     SortLines(SortImage{frame.empty() ? nullptr : frame.front().data(), width, height, 4}, options);
     return frame;
+}
+
+// SortLinesFrom into a fresh image, from a copy of the frame whose rows lie 12
+// bytes apart beyond their pixels and start one byte off word alignment.
+inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options) {
+    const size_t rowBytes = size_t{width} * 4 + 12;
+    std::vector<unsigned char> source(1 + rowBytes * height, 0xEE);
+    for (uint32_t row = 0; row < height; ++row) {
+        std::copy_n(frame[size_t{row} * width].data(), size_t{width} * 4, source.data() + 1 + row * rowBytes);
+    }
+    Frame image(frame.size(), Pixel{0xAB, 0xCD, 0xEF, 0x01});
+    SortLinesFrom(SortSource{source.data() + 1, rowBytes},
+                  SortImage{image.empty() ? nullptr : image.front().data(), width, height, 4}, options);
+    return image;
+}
+
+// The frame sorted row by row through one RowSorter, whose options the caller
+// changes as soon as the sorter is made; null when the sorter cannot be made.
+inline std::unique_ptr<Frame> RowSorted(Frame frame, uint32_t width, uint32_t height, SortOptions options) {
+    RowSorter* sorter = MakeRowSorter(width, options);
+    options.mode = SortMode::Shadows;
+    options.threshold = 1 - options.threshold;
+    if (sorter == nullptr) {
+        return nullptr;
+    }
+    for (uint32_t row = 0; row < height; ++row) {
+        SortRow(sorter, frame[size_t{row} * width].data());
+    }
+    FreeRowSorter(sorter);
+    return std::make_unique<Frame>(std::move(frame));
 }
 
 // Grey pixels whose Average key is the given value; alpha numbers them.
