@@ -16,15 +16,27 @@ bool IsWholeFrameMode(Mode mode)
     return mode == Mode::SimpleSort || mode == Mode::Random;
 }
 
+// An input already in the engine's order is read by the first pass itself; any
+// other is turned into it by a copy first.
 void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
 {
-    CopyRows(input, arranged, PixelOrder::Rgba);
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
                           static_cast<uint32_t>(input.height), 4};
+    if (input.order == PixelOrder::Rgba) {
+        const SortSource source{reinterpret_cast<const unsigned char*>(input.first), static_cast<size_t>(input.rowBytes)};
+        SortLinesFrom(source, image, MakeSortOptions(settings));
+        return;
+    }
+    CopyRows(input, arranged, PixelOrder::Rgba);
     SortLines(image, MakeSortOptions(settings));
 }
 
 }  // namespace
+
+bool SortsRowsAlone(const RenderSettings& settings)
+{
+    return !IsWholeFrameMode(settings.mode) && settings.orientation == Orientation::Row;
+}
 
 bool CanArrange(const PixelRows& input, const RenderSettings& settings)
 {

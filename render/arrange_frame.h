@@ -6,6 +6,10 @@
 // leaves it in the engine's RGBA order. The returned order is the one the arranged
 // pixels are in.
 //
+// SortsRowsAlone is true when every row is rearranged on its own (a line Mode with
+// Orientation Row), so that a face may stream the frame row by row through a
+// RowSorter with MakeSortOptions(settings) instead.
+//
 // CanArrange is false for a frame too large for the engine to address; such a
 // frame must not be handed to ArrangeFrame. ArrangeFrame may throw std::bad_alloc,
 // and then has written nothing to `arranged`.
@@ -14,5 +18,6 @@
 #include "pixel_rows.h"
 #include "render_settings.h"
 
+bool SortsRowsAlone(const RenderSettings& settings);
 bool CanArrange(const PixelRows& input, const RenderSettings& settings);
 PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged);

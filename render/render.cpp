@@ -1,7 +1,8 @@
 // Render: the effect's answer to PF_Cmd_RENDER. Checks the host's records, copies
 // the input frame into a working copy, rearranges it as Mode says and writes it to
-// the output world with progress. Every working byte is held by the working copy,
-// which is released on every path.
+// the output world with progress; a frame whose rows are sorted alone goes through
+// row by row instead, with no working copy. Every working byte is released on
+// every path.
 #include <new>
 
 #include "arrange_frame.h"
@@ -10,6 +11,7 @@
 #include "handlers.h"
 #include "host_settings.h"
 #include "parameters.h"
+#include "row_by_row.h"
 #include "suite_cache.h"
 
 PF_Err Render(PF_InData* in_data, PF_OutData* /*out_data*/, PF_ParamDef* params[], PF_LayerDef* output)
@@ -28,6 +30,7 @@ PF_Err Render(PF_InData* in_data, PF_OutData* /*out_data*/, PF_ParamDef* params[
     if (layout.writtenRows > 1 && !in_data->inter.progress) return PF_Err_BAD_CALLBACK_PARAM;
     const PixelRows input = InputRows(layout);
     if (!CanArrange(input, settings)) return PF_Err_OUT_OF_MEMORY;
+    if (SortsRowsAlone(settings)) return RenderRowByRow(layout, settings, *in_data);
 
     // Everything is allocated and arranged before the first output byte is written,
     // so running out of memory leaves the output world untouched.

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "engine_options.h"
 #include "host_pixels.h"
 #include "render_call.h"
 #include "test_world.h"
@@ -145,6 +146,28 @@ TEST_F(RenderTest, SmallerOutputGetsOnlyWhatFitsOfTheSortedFrame)
     }
     EXPECT_TRUE(output.CanariesIntact());
     EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{kHeight - 4}, A_long{kHeight - 4}));
+}
+
+TEST_F(RenderTest, RowRendersGoRowByRowIntoWhatFitsAndStopWhenTheHostSaysSo)
+{
+    for (A_long mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
+        const EffectSettings settings{mode, OrientationRow, ComparatorMultiply, 90};
+        const std::vector<PF_Pixel> sorted =
+            SortedByEngine(frame, kWidth, kHeight,
+                           MakeSortOptions({SettingOfChoice<Mode>(mode), Orientation::Row, Comparator::Multiply, 90}));
+        host.progressCalls.clear();
+        host.stopAtProgressCall = 2;  // the report after the fourth row, of the 6 that fit
+        host.stopCode = 99;
+        TestWorld output(kWidth - 5, kHeight - 3, 2);
+        EXPECT_EQ(Send(settings, output), 99) << mode;
+        EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{4}, A_long{kHeight - 3})) << mode;
+        for (int y = 0; y < kHeight - 3; ++y) {
+            for (int x = 0; x < kWidth - 5; ++x) {
+                EXPECT_EQ(output.At(x, y), y < 4 ? sorted[y * kWidth + x] : Canary()) << mode << ": " << x << "," << y;
+            }
+        }
+        EXPECT_TRUE(output.CanariesIntact());
+    }
 }
 
 TEST_F(RenderTest, RefusesUnusableRecordsWithoutTouchingTheOutput)
