@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "guarded_world.h"
 #include "orderings.h"
-#include "test_world.h"
 
 namespace {
 

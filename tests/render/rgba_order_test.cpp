@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "guarded_world.h"
 #include "rgba_order.h"
-#include "test_world.h"
 
 namespace {
 

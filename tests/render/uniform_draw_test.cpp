@@ -8,8 +8,8 @@
 #include <random>
 #include <vector>
 
+#include "guarded_world.h"
 #include "shuffle_with.h"
-#include "test_world.h"
 #include "uniform_draw.h"
 
 namespace {
