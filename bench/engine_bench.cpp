@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "bench_cases.h"
+#include "counting_allocator.h"
 #include "line_sort.h"
-#include "peak_memory.h"
 #include "qsort_column_sort.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bench_cases.h"
+#include "counting_allocator.h"
 #include "frei0r_api.h"
-#include "peak_memory.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "bench_cases.h"
+#include "counting_allocator.h"
 #include "fake_host.h"
 #include "parameters.h"
-#include "peak_memory.h"
 #include "render_params.h"
 
 namespace {

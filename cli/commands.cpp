@@ -7,11 +7,11 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "demo_picture.h"
-#include "image_io.h"
+#include "host/parameter_choice.h"
+#include "host/pixel_world.h"
+#include "images/demo_picture.h"
+#include "images/image_io.h"
 #include "interrupt.h"
-#include "parameter_choice.h"
-#include "pixel_world.h"
 #include "progress_bar.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host_session.h"
+#include "host/host_session.h"
 
 void PrintAbout(HostSession& session);
 void PrintParameters(const HostSession& session);

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "commands.h"
+#include "host/module_loader.h"
+#include "host/parameter_choice.h"
 #include "interrupt.h"
-#include "module_loader.h"
-#include "parameter_choice.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <stb_image.h>
 
 #include "fuzz_check.h"
-#include "image_decode.h"
+#include "images/image_decode.h"
 
 namespace {
 

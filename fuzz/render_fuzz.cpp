@@ -18,29 +18,13 @@
 #include "fake_host.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "guarded_world.h"
 #include "parameters.h"
 #include "render_params.h"
 
 namespace {
 
-constexpr unsigned char CanaryByte = 0xA5;
-constexpr int64_t GuardBytes = 64;
 constexpr PF_Err StopCode = PF_Interrupt_CANCEL;
-
-struct WorldShape {
-    int32_t width;
-    int32_t height;
-    int32_t gapBytes;
-    bool nullData;
-
-    int32_t Rowbytes() const { return 4 * width + gapBytes; }
-    // What a host must give for a world to be walked: sizes that are not
-    // negative, whole rows of pixels, and pixels behind a non-empty world.
-    bool Walkable() const
-    {
-        return width >= 0 && height >= 0 && Rowbytes() >= 4 * width && (!nullData || width == 0 || height == 0);
-    }
-};
 
 WorldShape TakeShape(FuzzInput& input)
 {
@@ -48,70 +32,6 @@ WorldShape TakeShape(FuzzInput& input)
     const int32_t height = input.InRange(-7, 64);
     const int32_t gapBytes = input.InRange(-7, 40);
     return WorldShape{width, height, gapBytes, input.Byte() % 8 == 0};
-}
-
-// A host world inside a canary-filled block with guard bytes on both sides. The
-// block holds height rows of rowbytes bytes when the shape is walkable.
-class GuardedWorld {
-public:
-    explicit GuardedWorld(const WorldShape& shape)
-        : layer(), shape_(shape), bytes_(static_cast<size_t>(2 * GuardBytes + RowBlockBytes(shape)), CanaryByte)
-    {
-        layer.data = shape.nullData ? nullptr : reinterpret_cast<PF_Pixel*>(bytes_.data() + GuardBytes);
-        layer.rowbytes = shape.Rowbytes();
-        layer.width = shape.width;
-        layer.height = shape.height;
-    }
-
-    unsigned char* PixelBytes(int32_t x, int32_t y)
-    {
-        return bytes_.data() + GuardBytes + int64_t{y} * shape_.Rowbytes() + 4 * int64_t{x};
-    }
-    PF_Pixel PixelAt(int32_t x, int32_t y)
-    {
-        const unsigned char* p = PixelBytes(x, y);
-        return PF_Pixel{p[0], p[1], p[2], p[3]};
-    }
-    const std::vector<unsigned char>& Bytes() const { return bytes_; }
-
-    // True when every byte outside the first `columns` pixels of the first
-    // `rows` rows still holds the canary.
-    bool UntouchedOutside(int64_t columns, int64_t rows) const
-    {
-        const int64_t rowbytes = shape_.Rowbytes();
-        for (size_t i = 0; i < bytes_.size(); ++i) {
-            const int64_t offset = static_cast<int64_t>(i) - GuardBytes;
-            const bool inside = offset >= 0 && rowbytes > 0 && offset / rowbytes < rows && offset % rowbytes < 4 * columns;
-            if (!inside && bytes_[i] != CanaryByte) return false;
-        }
-        return true;
-    }
-
-    PF_LayerDef layer;
-
-private:
-    static int64_t RowBlockBytes(const WorldShape& shape)
-    {
-        return shape.Walkable() ? int64_t{shape.Rowbytes()} * shape.height : 0;
-    }
-
-    WorldShape shape_;
-    std::vector<unsigned char> bytes_;
-};
-
-uint32_t CodeOf(const PF_Pixel& p)
-{
-    return uint32_t{p.alpha} << 24 | uint32_t{p.red} << 16 | uint32_t{p.green} << 8 | p.blue;
-}
-
-std::vector<uint32_t> PixelCodes(GuardedWorld& world, int64_t columns, int64_t rows)
-{
-    std::vector<uint32_t> codes;
-    for (int32_t y = 0; y < rows; ++y) {
-        for (int32_t x = 0; x < columns; ++x) codes.push_back(CodeOf(world.PixelAt(x, y)));
-    }
-    std::sort(codes.begin(), codes.end());
-    return codes;
 }
 
 PF_Err SendRender(FakeHost& host, GuardedWorld& input, GuardedWorld& output, const EffectSettings& settings)
@@ -144,8 +64,8 @@ void CheckProgress(const FakeHost& host, int64_t rows, int64_t expectedCalls)
 void CheckWrittenPixels(GuardedWorld& input, const WorldShape& inputShape, GuardedWorld& output, int64_t columns,
                         int64_t rows, bool wholeFrame)
 {
-    const std::vector<uint32_t> source = PixelCodes(input, inputShape.width, inputShape.height);
-    const std::vector<uint32_t> written = PixelCodes(output, columns, rows);
+    const std::vector<uint32_t> source = PixelMultiset(input.Pixels(inputShape.width, inputShape.height));
+    const std::vector<uint32_t> written = PixelMultiset(output.Pixels(columns, rows));
     FUZZ_CHECK(std::includes(source.begin(), source.end(), written.begin(), written.end()));
     if (wholeFrame) FUZZ_CHECK(written == source);
 }

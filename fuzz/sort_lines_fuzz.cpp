@@ -5,89 +5,29 @@
 // against the keys as they stood before it: every pixel outside a qualifying run
 // stays, every run keeps its own pixels and comes out ascending. Any direction
 // other than Row and Column must equal a row pass followed by a column pass.
-#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "fuzz_check.h"
 #include "fuzz_input.h"
+#include "line_runs.h"
 #include "line_sort.h"
+#include "reference_keys.h"
 
 namespace {
 
 using Pixel = std::array<unsigned char, 4>;
-using Line = std::vector<Pixel>;
 
 struct Frame {
     uint32_t width;
     uint32_t height;
-    std::vector<unsigned char> bytes;
+    std::vector<Pixel> pixels;  // row-major
 
-    Pixel At(uint32_t x, uint32_t y) const
-    {
-        const size_t at = 4 * (size_t{y} * width + x);
-        return {bytes[at], bytes[at + 1], bytes[at + 2], bytes[at + 3]};
-    }
+    unsigned char* Bytes() { return pixels.empty() ? nullptr : pixels.front().data(); }
 };
-
-// Written from the option tables, not from the engine: the user's Min orders by
-// the largest colour byte and Max by the smallest; any other value means XOR.
-int64_t KeyOf(const Pixel& p, SortComparator comparator)
-{
-    const int b0 = p[0], b1 = p[1], b2 = p[2];
-    switch (comparator) {
-    case SortComparator::Average: return (b0 + b1 + b2) / 3;
-    case SortComparator::Multiply: return int64_t{b0} * b1 * b2;
-    case SortComparator::Min: return std::max({b0, b1, b2});
-    case SortComparator::Max: return std::min({b0, b1, b2});
-    default: return b0 ^ b1 ^ b2;
-    }
-}
-
-bool Qualifies(const Pixel& p, const SortOptions& options)
-{
-    const int64_t key = KeyOf(p, options.comparator);
-    switch (options.mode) {
-    case SortMode::Highlights: return key > options.threshold;
-    case SortMode::Shadows: return key < options.threshold;
-    default: return true;
-    }
-}
-
-Line LineOf(const Frame& frame, uint32_t index, bool rowPass)
-{
-    Line line;
-    const uint32_t length = rowPass ? frame.width : frame.height;
-    for (uint32_t i = 0; i < length; ++i) line.push_back(rowPass ? frame.At(i, index) : frame.At(index, i));
-    return line;
-}
-
-void CheckRun(const Line& before, const Line& after, size_t start, size_t end, SortComparator comparator)
-{
-    Line expected(before.begin() + start, before.begin() + end);
-    Line got(after.begin() + start, after.begin() + end);
-    for (size_t i = 1; i < got.size(); ++i) FUZZ_CHECK(KeyOf(got[i - 1], comparator) <= KeyOf(got[i], comparator));
-    std::sort(expected.begin(), expected.end());
-    std::sort(got.begin(), got.end());
-    FUZZ_CHECK(got == expected);
-}
-
-void CheckLine(const Line& before, const Line& after, const SortOptions& options)
-{
-    size_t i = 0;
-    while (i < before.size()) {
-        if (!Qualifies(before[i], options)) {
-            FUZZ_CHECK(after[i] == before[i]);
-            ++i;
-            continue;
-        }
-        size_t end = i;
-        while (end < before.size() && Qualifies(before[end], options)) ++end;
-        CheckRun(before, after, i, end, options.comparator);
-        i = end;
-    }
-}
 
 // Runs one pass in the given direction on a copy of the frame, checks it line by
 // line and returns the result.
@@ -95,11 +35,21 @@ Frame CheckedPass(const Frame& before, SortOptions options, SortDirection direct
 {
     options.direction = direction;
     Frame after = before;
-    SortLines(SortImage{after.bytes.data(), after.width, after.height, 4}, options);
-    const bool rowPass = direction == SortDirection::Row;
-    const uint32_t lines = rowPass ? before.height : before.width;
-    for (uint32_t i = 0; i < lines; ++i) CheckLine(LineOf(before, i, rowPass), LineOf(after, i, rowPass), options);
+    SortLines(SortImage{after.Bytes(), after.width, after.height, 4}, options);
+    const auto key = [&](const Pixel& p) { return ReferenceKey(options.comparator, p[0], p[1], p[2]); };
+    const auto inRun = [&](const Pixel& p) { return KeyInRun(options, key(p)); };
+    const std::string problem = LinePassProblem(before.pixels, after.pixels, before.width, before.height,
+                                                direction == SortDirection::Row, inRun, key);
+    if (!problem.empty()) FuzzCheckFailed(problem.c_str(), __FILE__, __LINE__);
     return after;
+}
+
+Frame TakeFrame(FuzzInput& input, uint32_t width, uint32_t height)
+{
+    const std::vector<unsigned char> bytes = input.Bytes(4 * size_t{width} * height);
+    Frame frame{width, height, std::vector<Pixel>(size_t{width} * height)};
+    if (!bytes.empty()) std::memcpy(frame.Bytes(), bytes.data(), bytes.size());
+    return frame;
 }
 
 }  // namespace
@@ -114,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.comparator = static_cast<SortComparator>(input.Int32());
     options.mode = static_cast<SortMode>(input.Int32());
     options.threshold = input.Int32();
-    const Frame frame{width, height, input.Bytes(4 * size_t{width} * height)};
+    Frame frame = TakeFrame(input, width, height);
 
     if (options.direction == SortDirection::Row || options.direction == SortDirection::Column) {
         CheckedPass(frame, options, options.direction);
@@ -123,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Frame rows = CheckedPass(frame, options, SortDirection::Row);
     const Frame rowsThenColumns = CheckedPass(rows, options, SortDirection::Column);
     Frame both = frame;
-    SortLines(SortImage{both.bytes.data(), width, height, 4}, options);
-    FUZZ_CHECK(both.bytes == rowsThenColumns.bytes);
+    SortLines(SortImage{both.Bytes(), width, height, 4}, options);
+    FUZZ_CHECK(both.pixels == rowsThenColumns.pixels);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "host_session.h"
-#include "pixel_world.h"
+#include "host/host_session.h"
+#include "host/pixel_world.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <stb_image.h>
 
-#include "image_io.h"
-#include "pixel_world.h"
+#include "host/pixel_world.h"
+#include "images/image_io.h"
 #include "png_bytes.h"
 #include "scratch_folder.h"
 

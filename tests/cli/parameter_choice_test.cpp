@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "parameter_choice.h"
+#include "host/parameter_choice.h"
 
 namespace {
 

@@ -1,36 +1,24 @@
 // When the heap refuses one of the engine's blocks, the pass that needed it is
 // left out and the frame keeps each pixel once. The engine takes all its memory
-// with nothrow new, so this executable routes nothrow new through a switch that
-// can refuse the n-th request.
+// with nothrow new, so this executable links the counting allocator, told to
+// refuse the n-th nothrow request.
 #include <gtest/gtest.h>
 
-#include <new>
-
+#include "counting_allocator.h"
 #include "test_frames.h"
 
 namespace {
 
-bool counting = false;     // requests are counted only within SortedWithRefusal
-int nothrowRequests = 0;   // nothrow requests counted so far
-int refuseAt = -1;         // the counted request to refuse, or -1
-
-bool Refuse() {
-    if (!counting) {
-        return false;
-    }
-    return nothrowRequests++ == refuseAt;
-}
+int nothrowRequests = 0;  // nothrow requests of the last SortedWithRefusal
 
 // The frame after a call of SortLines (or of `sort`) in which nothrow request number `refused`
 // (or none, for -1) is refused; nothrowRequests then holds the call's requests.
 template <typename Sort = decltype(SortedCopy)>
 Frame SortedWithRefusal(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options,
                         int refused, Sort sort = SortedCopy) {
-    nothrowRequests = 0;
-    refuseAt = refused;
-    counting = true;
+    ArmAllocationFailure(refused + 1, CountedAllocations::NothrowOnly);
     Frame sorted = sort(frame, width, height, options);
-    counting = false;
+    nothrowRequests = static_cast<int>(DisarmAllocationFailure());
     return sorted;
 }
 
@@ -90,27 +78,3 @@ TEST(AllocationFailure, RefusedFirstPassOfSortLinesFromLeavesTheCopy) {
 }
 
 }  // namespace
-
-// Replaces only the nothrow forms, forwarding to the ordinary ones, so that
-// every block still goes back through the ordinary delete.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    if (Refuse()) {
-        return nullptr;
-    }
-    try {
-        return ::operator new(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    if (Refuse()) {
-        return nullptr;
-    }
-    try {
-        return ::operator new[](size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}

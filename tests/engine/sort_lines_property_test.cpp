@@ -5,52 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
+#include "line_runs.h"
 #include "test_frames.h"
 
 namespace {
-
-::testing::AssertionResult RunSortedInPlace(Frame before, Frame after, const SortOptions& options) {
-    for (size_t i = 1; i < after.size(); ++i) {
-        if (ReferenceKey(options.comparator, after[i - 1]) > ReferenceKey(options.comparator, after[i])) {
-            return ::testing::AssertionFailure() << "run not ascending at " << i;
-        }
-    }
-    std::sort(before.begin(), before.end());
-    std::sort(after.begin(), after.end());
-    if (before != after) {
-        return ::testing::AssertionFailure() << "run pixels are not those it held before";
-    }
-    return ::testing::AssertionSuccess();
-}
 
 // One pass along the rows or columns of a width x height frame took before to after.
 ::testing::AssertionResult LinePassHolds(const Frame& before, const Frame& after, uint32_t width,
                                          uint32_t height, SortDirection lines,
                                          const SortOptions& options) {
-    const bool rows = lines == SortDirection::Row;
-    const uint32_t lineCount = rows ? height : width;
-    const uint32_t lineLength = rows ? width : height;
-    for (uint32_t line = 0; line < lineCount; ++line) {
-        const auto index = [&](uint32_t i) { return rows ? line * width + i : i * width + line; };
-        for (uint32_t i = 0; i < lineLength;) {
-            if (!QualifiesForRun(options, before[index(i)])) {
-                if (after[index(i)] != before[index(i)]) {
-                    return ::testing::AssertionFailure() << "line " << line << ": pixel " << i << " moved";
-                }
-                ++i;
-                continue;
-            }
-            Frame runBefore, runAfter;
-            for (; i < lineLength && QualifiesForRun(options, before[index(i)]); ++i) {
-                runBefore.push_back(before[index(i)]);
-                runAfter.push_back(after[index(i)]);
-            }
-            ::testing::AssertionResult run = RunSortedInPlace(runBefore, runAfter, options);
-            if (!run) {
-                return run << " (line " << line << ", run ending at " << i << ")";
-            }
-        }
+    const std::string problem = LinePassProblem(
+        before, after, width, height, lines == SortDirection::Row,
+        [&](const Pixel& p) { return QualifiesForRun(options, p); },
+        [&](const Pixel& p) { return ReferenceKey(options.comparator, p); });
+    if (!problem.empty()) {
+        return ::testing::AssertionFailure() << problem;
     }
     return ::testing::AssertionSuccess();
 }

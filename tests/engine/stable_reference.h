@@ -6,17 +6,8 @@
 
 #include <algorithm>
 
+#include "line_runs.h"
 #include "test_frames.h"
-
-// Positions of line `line` in a row-major frame, first to last.
-inline std::vector<size_t> LinePositions(uint32_t width, uint32_t height, bool rows, uint32_t line) {
-    std::vector<size_t> positions;
-    const uint32_t length = rows ? width : height;
-    for (uint32_t i = 0; i < length; ++i) {
-        positions.push_back(rows ? size_t{line} * width + i : size_t{i} * width + line);
-    }
-    return positions;
-}
 
 inline void StableLinePass(Frame& frame, uint32_t width, uint32_t height, bool rows, const SortOptions& options) {
     const auto byKey = [&options](const Pixel& a, const Pixel& b) {

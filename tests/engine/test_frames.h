@@ -1,6 +1,6 @@
 // Helpers for the engine tests: frames as arrays of 4-byte pixels, calls of
-// SortLines, SortLinesFrom and a RowSorter on copies, and every key computed from its definition, independently
-// of the engine's own key functions.
+// SortLines, SortLinesFrom and a RowSorter on copies, and every key computed from
+// its definition, independently of the engine's own key functions (reference_keys.h).
 #pragma once
 
 #include <algorithm>
@@ -11,39 +11,20 @@
 #include <vector>
 
 #include "line_sort.h"
+#include "reference_keys.h"
 
 using Pixel = std::array<unsigned char, 4>;  // colour bytes 0-2, alpha byte 3
 using Frame = std::vector<Pixel>;            // row-major
 static_assert(sizeof(Pixel) == 4, "a frame must be a packed RGBA buffer");
 
-// The key that a comparator orders by; "Min" is the largest byte, "Max" the smallest.
+// The key that a comparator orders by, and whether a pixel belongs to a run in
+// the options' mode, judged on its key.
 inline int32_t ReferenceKey(SortComparator comparator, const Pixel& p) {
-    const int32_t b0 = p[0], b1 = p[1], b2 = p[2];
-    switch (comparator) {
-    case SortComparator::Average:
-        return (b0 + b1 + b2) / 3;
-    case SortComparator::Multiply:
-        return b0 * b1 * b2;
-    case SortComparator::Min:
-        return std::max({b0, b1, b2});
-    case SortComparator::Max:
-        return std::min({b0, b1, b2});
-    default:
-        return b0 ^ b1 ^ b2;
-    }
+    return ReferenceKey(comparator, p[0], p[1], p[2]);
 }
 
-// Whether a pixel belongs to a run in the options' mode, judged on its key.
 inline bool QualifiesForRun(const SortOptions& options, const Pixel& p) {
-    const int32_t key = ReferenceKey(options.comparator, p);
-    switch (options.mode) {
-    case SortMode::Highlights:
-        return key > options.threshold;
-    case SortMode::Shadows:
-        return key < options.threshold;
-    default:
-        return true;
-    }
+    return KeyInRun(options, ReferenceKey(options.comparator, p));
 }
 
 inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {

@@ -11,8 +11,8 @@
 
 #include "counting_allocator.h"
 #include "fake_host.h"
+#include "guarded_world.h"
 #include "render_params.h"
-#include "test_world.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ PF_Err QuietProgress(PF_ProgPtr, A_long, A_long)
     return PF_Err_NONE;
 }
 
-bool IsUntouched(TestWorld& world)
+bool IsUntouched(GuardedWorld& world)
 {
     return world.Pixels() == std::vector<PF_Pixel>(world.Pixels().size(), Canary()) && world.CanariesIntact();
 }
@@ -48,7 +48,7 @@ protected:
     // holds whichever allocation fails. Returns the allocations attempted.
     int64_t RenderFailing(int64_t failAt)
     {
-        TestWorld output(kWidth, kHeight, 1);
+        GuardedWorld output(kWidth, kHeight, 1);
         RenderParams params(input.layer, GetParam());
         const int64_t liveBefore = LiveAllocations();
         PF_Err result = PF_Err_INTERNAL_STRUCT_DAMAGED;
@@ -70,7 +70,7 @@ protected:
     }
 
     FakeHost host;
-    TestWorld input;
+    GuardedWorld input;
     std::vector<PF_Pixel> frame;
     static int64_t failurePointsTried;
 };

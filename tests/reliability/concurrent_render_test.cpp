@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "frame_render.h"
-#include "module_loader.h"
+#include "host/module_loader.h"
 
 namespace {
 

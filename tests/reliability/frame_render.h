@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "fake_host.h"
+#include "guarded_world.h"
 #include "render_params.h"
-#include "test_world.h"
 
 struct RenderedFrame {
     PF_Err result;
@@ -24,8 +24,8 @@ struct RenderedFrame {
 inline RenderedFrame RenderFrame(PF_EntryPointFunc entry, FakeHost& host, const std::vector<PF_Pixel>& pixels,
                                  int width, int height, const EffectSettings& settings)
 {
-    TestWorld input(width, height, 3);
-    TestWorld output(width, height, 1);
+    GuardedWorld input(width, height, 3);
+    GuardedWorld output(width, height, 1);
     input.Fill(pixels);
     RenderParams params(input.layer, settings);
     const PF_Err result = entry(PF_Cmd_RENDER, &host.in_data, &host.out_data, params.List(), &output.layer, nullptr);

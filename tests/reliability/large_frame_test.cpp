@@ -15,10 +15,10 @@
 
 #include "entry_point.h"
 #include "fake_host.h"
+#include "guarded_world.h"
 #include "host_pixels.h"
 #include "pixel_keys.h"
 #include "render_params.h"
-#include "test_world.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ constexpr double kFramesNeeded = 4;
 constexpr double kGigabyte = 1e9;
 
 // A kSide x kSide world whose rows each end in a gap pixel, between a guard row
-// before and one after; gaps and guards hold the canary. Unlike TestWorld it
+// before and one after; gaps and guards hold the canary. Unlike GuardedWorld it
 // checks them without a sweep over every byte of the frame.
 class LargeWorld {
 public:

@@ -9,6 +9,7 @@
 #include "entry_point.h"
 #include "frame_render.h"
 #include "host_pixels.h"
+#include "line_runs.h"
 #include "pixel_keys.h"
 
 namespace {
@@ -37,25 +38,7 @@ bool InARun(A_long mode, int32_t key)
 // outside the runs stays, each maximal run keeps its pixels and ascends.
 std::string LineProblem(const std::vector<PF_Pixel>& before, const std::vector<PF_Pixel>& after, A_long mode)
 {
-    const auto byKey = [](const PF_Pixel& a, const PF_Pixel& b) { return AverageKey(a) < AverageKey(b); };
-    size_t start = 0;
-    while (start < before.size()) {
-        size_t end = start;
-        while (end < before.size() && InARun(mode, AverageKey(before[end]))) ++end;
-        if (end == start) {
-            if (!(after[start] == before[start])) return "pixel " + std::to_string(start) + " outside the runs moved";
-            ++start;
-            continue;
-        }
-        const std::vector<PF_Pixel> runBefore(before.begin() + start, before.begin() + end);
-        const std::vector<PF_Pixel> runAfter(after.begin() + start, after.begin() + end);
-        if (PixelMultiset(runAfter) != PixelMultiset(runBefore)) return "run at " + std::to_string(start) + " changed";
-        if (!std::is_sorted(runAfter.begin(), runAfter.end(), byKey)) {
-            return "run at " + std::to_string(start) + " not sorted";
-        }
-        start = end;
-    }
-    return "";
+    return LineRunProblem(before, after, [mode](const PF_Pixel& p) { return InARun(mode, AverageKey(p)); }, AverageKey);
 }
 
 TEST(PathologicalFrameTest, FramesOnePixelAcrossSortTheirOneLongLine)

@@ -5,8 +5,9 @@
 #include <cstdint>
 
 #include "host_api.h"
+#include "reference_keys.h"
 
 inline int32_t AverageKey(const PF_Pixel& pixel)
 {
-    return (int32_t{pixel.red} + pixel.green + pixel.blue) / 3;
+    return ReferenceKey(SortComparator::Average, pixel.red, pixel.green, pixel.blue);
 }

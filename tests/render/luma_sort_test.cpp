@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "guarded_world.h"
 #include "host_pixels.h"
-#include "test_world.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "guarded_world.h"
 #include "host_pixels.h"
-#include "test_world.h"
 
 namespace {
 

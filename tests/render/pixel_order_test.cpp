@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host_pixels.h"
-#include "test_world.h"
+#include "guarded_world.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// What render tests share beside TestWorld: one PF_Cmd_RENDER sent through a fake
+// What render tests share beside GuardedWorld: one PF_Cmd_RENDER sent through a fake
 // host, and what the engine alone makes of a frame in the host's byte order.
 #pragma once
 

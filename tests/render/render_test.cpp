@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "engine_options.h"
+#include "guarded_world.h"
 #include "host_pixels.h"
 #include "render_call.h"
-#include "test_world.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ protected:
 
     RenderTest() : input(kWidth, kHeight, 3), frame(RandomPixels(kWidth * kHeight, 3)) { input.Fill(frame); }
 
-    PF_Err Send(const EffectSettings& settings, TestWorld& output, TestWorld* source = nullptr)
+    PF_Err Send(const EffectSettings& settings, GuardedWorld& output, GuardedWorld* source = nullptr)
     {
         return SendRender(host, (source ? source : &input)->layer, output.layer, settings);
     }
@@ -29,7 +29,7 @@ protected:
     // properties every render has: success, no stray write, the input's pixels.
     std::vector<PF_Pixel> Rendered(const EffectSettings& settings)
     {
-        TestWorld output(kWidth, kHeight, 1);
+        GuardedWorld output(kWidth, kHeight, 1);
         EXPECT_EQ(Send(settings, output), PF_Err_NONE);
         EXPECT_TRUE(output.CanariesIntact());
         EXPECT_EQ(PixelMultiset(output.Pixels()), PixelMultiset(frame));
@@ -38,7 +38,7 @@ protected:
         return output.Pixels();
     }
 
-    void ExpectOutputUntouched(PF_Err expected, TestWorld& output, TestWorld* source = nullptr,
+    void ExpectOutputUntouched(PF_Err expected, GuardedWorld& output, GuardedWorld* source = nullptr,
                                const EffectSettings& settings = {})
     {
         EXPECT_EQ(Send(settings, output, source), expected);
@@ -48,7 +48,7 @@ protected:
     }
 
     FakeHost host;
-    TestWorld input;
+    GuardedWorld input;
     std::vector<PF_Pixel> frame;
 };
 
@@ -110,7 +110,7 @@ TEST_F(RenderTest, ReportsRowsTwoToLastAndStopsWhenTheHostSaysSo)
     host.progressCalls.clear();
     host.stopAtProgressCall = 2;  // the report after row 3
     host.stopCode = 1234;
-    TestWorld output(kWidth, kHeight, 1);
+    GuardedWorld output(kWidth, kHeight, 1);
     EXPECT_EQ(Send({ModeSimpleSort}, output), 1234);
     EXPECT_EQ(host.progressCalls.size(), 3u);
     std::vector<PF_Pixel> sorted = frame;
@@ -122,7 +122,7 @@ TEST_F(RenderTest, ReportsRowsTwoToLastAndStopsWhenTheHostSaysSo)
 
 TEST_F(RenderTest, OneRowIsWrittenWithoutProgressAndEmptyFramesWriteNothing)
 {
-    TestWorld row(kWidth, 1, 2), rowOutput(kWidth, 1, 0);
+    GuardedWorld row(kWidth, 1, 2), rowOutput(kWidth, 1, 0);
     std::vector<PF_Pixel> expected(frame.begin(), frame.begin() + kWidth);
     row.Fill(expected);
     EXPECT_EQ(Send({ModeSimpleSort}, rowOutput, &row), PF_Err_NONE);
@@ -130,14 +130,14 @@ TEST_F(RenderTest, OneRowIsWrittenWithoutProgressAndEmptyFramesWriteNothing)
     EXPECT_EQ(rowOutput.Pixels(), expected);
     EXPECT_TRUE(host.progressCalls.empty());
 
-    TestWorld noRows(kWidth, 0, 1), noColumns(0, kHeight, 1), output(kWidth, kHeight, 1);
+    GuardedWorld noRows(kWidth, 0, 1), noColumns(0, kHeight, 1), output(kWidth, kHeight, 1);
     ExpectOutputUntouched(PF_Err_NONE, output, &noRows);
     ExpectOutputUntouched(PF_Err_NONE, output, &noColumns);
 }
 
 TEST_F(RenderTest, SmallerOutputGetsOnlyWhatFitsOfTheSortedFrame)
 {
-    TestWorld output(kWidth - 5, kHeight - 4, 2);
+    GuardedWorld output(kWidth - 5, kHeight - 4, 2);
     EXPECT_EQ(Send({ModeSimpleSort}, output), PF_Err_NONE);
     std::vector<PF_Pixel> sorted = frame;
     SortPixelsByLuma(sorted.data(), sorted.size());
@@ -158,7 +158,7 @@ TEST_F(RenderTest, RowRendersGoRowByRowIntoWhatFitsAndStopWhenTheHostSaysSo)
         host.progressCalls.clear();
         host.stopAtProgressCall = 2;  // the report after the fourth row, of the 6 that fit
         host.stopCode = 99;
-        TestWorld output(kWidth - 5, kHeight - 3, 2);
+        GuardedWorld output(kWidth - 5, kHeight - 3, 2);
         EXPECT_EQ(Send(settings, output), 99) << mode;
         EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{4}, A_long{kHeight - 3})) << mode;
         for (int y = 0; y < kHeight - 3; ++y) {
@@ -172,16 +172,16 @@ TEST_F(RenderTest, RowRendersGoRowByRowIntoWhatFitsAndStopWhenTheHostSaysSo)
 
 TEST_F(RenderTest, RefusesUnusableRecordsWithoutTouchingTheOutput)
 {
-    TestWorld output(kWidth, kHeight, 1);
+    GuardedWorld output(kWidth, kHeight, 1);
     host.in_data.pica_basicP = nullptr;
     ExpectOutputUntouched(PF_Err_BAD_CALLBACK_PARAM, output);
     host.in_data.pica_basicP = &host.basic;
 
-    TestWorld negative(kWidth, kHeight, 0), narrowRows(kWidth, kHeight, 0), noData(kWidth, kHeight, 0);
+    GuardedWorld negative(kWidth, kHeight, 0), narrowRows(kWidth, kHeight, 0), noData(kWidth, kHeight, 0);
     negative.layer.height = -1;
     narrowRows.layer.rowbytes = 4 * kWidth - 4;
     noData.layer.data = nullptr;
-    for (TestWorld* source : {&negative, &narrowRows, &noData}) {
+    for (GuardedWorld* source : {&negative, &narrowRows, &noData}) {
         ExpectOutputUntouched(PF_Err_BAD_CALLBACK_PARAM, output, source);
     }
     output.layer.rowbytes = 0;
@@ -193,11 +193,11 @@ TEST_F(RenderTest, FrameTooLargeForMemoryLeavesTheOutputUntouched)
 {
     // The claimed frame holds about 2^59 pixels: no allocation can succeed, so its
     // data, a single row here, is never read.
-    TestWorld huge(1, 1, 0);
+    GuardedWorld huge(1, 1, 0);
     huge.layer.width = 1 << 28;
     huge.layer.rowbytes = 1 << 30;
     huge.layer.height = INT_MAX;
-    TestWorld output(4, 4, 1);
+    GuardedWorld output(4, 4, 1);
     for (A_long mode : {ModeSimpleSort, ModeRandom, ModeHighlights}) {
         ExpectOutputUntouched(PF_Err_OUT_OF_MEMORY, output, &huge, {mode});
     }

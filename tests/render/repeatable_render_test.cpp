@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "engine_options.h"
+#include "guarded_world.h"
 #include "host_pixels.h"
 #include "render_call.h"
-#include "test_world.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
 
     std::vector<PF_Pixel> Rendered(const EffectSettings& settings)
     {
-        TestWorld output(kWidth, kHeight, 2);
+        GuardedWorld output(kWidth, kHeight, 2);
         EXPECT_EQ(SendRender(host, input.layer, output.layer, settings), PF_Err_NONE);
         EXPECT_TRUE(output.CanariesIntact());
         EXPECT_TRUE(input.CanariesIntact());
@@ -36,7 +36,7 @@ protected:
     }
 
     FakeHost host;
-    TestWorld input;
+    GuardedWorld input;
     std::vector<PF_Pixel> frame;
 };
 
@@ -70,7 +70,7 @@ TEST_F(RepeatableRenderTest, AStoppedRenderHasWrittenItsRowsAndNoMore)
     for (A_long mode : {ModeSimpleSort, ModeRandom, ModeAllPixels}) {
         host.progressCalls.clear();
         host.stopAtProgressCall = 4;  // the report after row 6
-        TestWorld output(kWidth, kHeight, 2);
+        GuardedWorld output(kWidth, kHeight, 2);
         EXPECT_EQ(SendRender(host, input.layer, output.layer, {mode, OrientationRow}), host.stopCode);
         const std::vector<PF_Pixel> written = output.Pixels();
         for (size_t i = 0; i < written.size(); ++i) {

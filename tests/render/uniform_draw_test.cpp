@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
+#include "guarded_world.h"
 #include "host_pixels.h"
 #include "shuffle_with.h"
-#include "test_world.h"
 #include "uniform_draw.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "ansi_functions.h"
 #include "entry_point.h"
+#include "host/ansi_functions.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ansi_functions.h"
 #include "expect.h"
+#include "host/ansi_functions.h"
 #include "host_api.h"
 #include "module_loading.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host_api.h"
-#include "image.h"
+#include "images/image.h"
 
 class PixelWorld {
 public:
