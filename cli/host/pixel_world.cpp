@@ -1,6 +1,8 @@
 // Host-layout frames and their conversion from and to RGBA images.
 #include "pixel_world.h"
 
+#include "pixel_order.h"
+
 namespace {
 
 constexpr A_long PixelBytes = sizeof(PF_Pixel);
@@ -21,12 +23,11 @@ PixelWorld::PixelWorld(A_long width, A_long height, A_long gapBytes)
 PixelWorld PixelWorld::FromImage(const Image& image, A_long gapBytes)
 {
     PixelWorld world(image.width, image.height, gapBytes);
-    const unsigned char* rgba = image.rgba.data();
+    const size_t width = static_cast<size_t>(image.width);
+    const Pixel* rgba = reinterpret_cast<const Pixel*>(image.rgba.data());
     for (A_long y = 0; y < image.height; ++y) {
-        PF_Pixel* row = world.Row(y);
-        for (A_long x = 0; x < image.width; ++x, rgba += RgbaChannels) {
-            row[x] = PF_Pixel{rgba[3], rgba[0], rgba[1], rgba[2]};
-        }
+        ReorderPixels(rgba + y * width, PixelOrder::Rgba, reinterpret_cast<Pixel*>(world.Row(y)), PixelOrder::Argb,
+                      width);
     }
     return world;
 }
@@ -35,15 +36,11 @@ Image PixelWorld::ToImage() const
 {
     Image image{layer_.width, layer_.height, {}};
     image.rgba.resize(static_cast<size_t>(layer_.width) * static_cast<size_t>(layer_.height) * RgbaChannels);
-    unsigned char* rgba = image.rgba.data();
+    const size_t width = static_cast<size_t>(layer_.width);
+    Pixel* rgba = reinterpret_cast<Pixel*>(image.rgba.data());
     for (A_long y = 0; y < layer_.height; ++y) {
-        const PF_Pixel* row = Row(y);
-        for (A_long x = 0; x < layer_.width; ++x, rgba += RgbaChannels) {
-            rgba[0] = row[x].red;
-            rgba[1] = row[x].green;
-            rgba[2] = row[x].blue;
-            rgba[3] = row[x].alpha;
-        }
+        ReorderPixels(reinterpret_cast<const Pixel*>(Row(y)), PixelOrder::Argb, rgba + y * width, PixelOrder::Rgba,
+                      width);
     }
     return image;
 }
