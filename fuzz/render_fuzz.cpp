@@ -21,6 +21,7 @@
 #include "guarded_world.h"
 #include "parameters.h"
 #include "render_params.h"
+#include "send_render.h"
 
 namespace {
 
@@ -32,12 +33,6 @@ WorldShape TakeShape(FuzzInput& input)
     const int32_t height = input.InRange(-7, 64);
     const int32_t gapBytes = input.InRange(-7, 40);
     return WorldShape{width, height, gapBytes, input.Byte() % 8 == 0};
-}
-
-PF_Err SendRender(FakeHost& host, GuardedWorld& input, GuardedWorld& output, const EffectSettings& settings)
-{
-    RenderParams params(input.layer, settings);
-    return host.Send(PF_Cmd_RENDER, params.List(), &output.layer);
 }
 
 void FillPixels(GuardedWorld& world, const WorldShape& shape, FuzzInput& input)
@@ -88,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FillPixels(source, inputShape, input);
     const std::vector<unsigned char> sourceBefore = source.Bytes();
 
-    const PF_Err result = SendRender(host, source, output, values);
+    const PF_Err result = SendRender(host, source.layer, output.layer, values);
     FUZZ_CHECK(source.Bytes() == sourceBefore);
     if (!inputShape.Walkable() || !outputShape.Walkable()) {
         FUZZ_CHECK(result == PF_Err_BAD_CALLBACK_PARAM);

@@ -1,21 +1,13 @@
-// What render tests share beside GuardedWorld: one PF_Cmd_RENDER sent through a fake
-// host, and what the engine alone makes of a frame in the host's byte order.
+// What render tests share beside GuardedWorld: one PF_Cmd_RENDER sent through a
+// fake host, and what the engine alone makes of a frame in the host's byte order.
 #pragma once
 
 #include <vector>
 
-#include "fake_host.h"
 #include "host_pixels.h"
 #include "line_sort.h"
 #include "parameters.h"
-#include "render_params.h"
-
-inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& output,
-                         const EffectSettings& settings)
-{
-    RenderParams params(input, settings);
-    return host.Send(PF_Cmd_RENDER, params.List(), &output);
-}
+#include "send_render.h"
 
 // What the engine makes of a frame in the host's byte order, converted to the
 // engine's and back.
