@@ -47,8 +47,8 @@ def query_melt(melt):
 
 
 def melt_choices(parameter):
-    """The choice names in a description such as '1 Simple Sort, 2 Random, 3 (by name ...)'."""
-    listed = parameter["description"].split(" (")[0].split(", ")
+    """The choice names in a description such as '1 Simple Sort, 2 Random; give a choice ...'."""
+    listed = parameter["description"].split("; ")[0].split(", ")
     return [match.group(1) for match in map(re.compile(r"\d+ (.+)").fullmatch, listed) if match]
 
 
