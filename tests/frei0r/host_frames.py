@@ -65,3 +65,20 @@ class HostEffect:
         options = [part for name, value in settings.items() for part in (f"--{name}", str(value))]
         run([self.talvenor, "render", source, target] + options)
         return decode_frames(self.ffmpeg, target, width, height)[0]
+
+
+def gstreamer_render(gst_launch, frames, width, height, properties, folder):
+    """The frames run through frei0r-filter-talvenor by gst-launch-1.0, with the
+    element's properties set at the start (as strings must be), as RGBA bytes."""
+    source, target = os.path.join(folder, "gst_in.rgba"), os.path.join(folder, "gst_out.rgba")
+    with open(source, "wb") as file:
+        file.write(b"".join(frames))
+    element = ["frei0r-filter-talvenor"] + [f"{name}={value}" for name, value in properties.items()]
+    run([gst_launch, "-q", "filesrc", f"location={source}", "blocksize=%d" % (width * height * 4), "!",
+         "rawvideoparse", "format=rgba", f"width={width}", f"height={height}", "framerate=8/1", "!"] + element +
+        ["!", "filesink", f"location={target}"])
+    with open(target, "rb") as file:
+        raw = file.read()
+    size = width * height * 4
+    assert len(raw) % size == 0, f"gst-launch-1.0 wrote {len(raw)} bytes, no whole number of frames"
+    return [raw[i:i + size] for i in range(0, len(raw), size)]

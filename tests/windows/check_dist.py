@@ -1,16 +1,22 @@
 """Checks the download zip: one folder holding exactly Talvenor.aex (the built
-module, byte for byte), LICENSE.txt (the licence with Windows line ends) and
-INSTALL.txt (the install notes as plain text: where the file goes and what the
-About box says, with no Markdown marks left and Windows line ends).
+module, byte for byte), LICENSE.txt (the licence with Windows line ends),
+INSTALL.txt (the install notes as plain text: where the files go and what the
+About box says, with no Markdown marks left and Windows line ends) and, in its
+folder frei0r, talvenor.dll (the built frei0r plug-in) with the Kdenlive and
+Shotcut descriptions as they are in the source folder frei0r.
 
-Usage: /usr/bin/python3 check_dist.py ZIP MODULE LICENSE FOLDER
+Usage: /usr/bin/python3 check_dist.py ZIP MODULE LICENSE FOLDER FREI0R_PLUGIN FREI0R_SOURCE
 Prints every failed check and exits 1 if there is one.
 """
 import re
 import sys
 import zipfile
 
-INSTALL_NOTES_MUST_SAY = ["Plug-ins", "Talvenor, v1.0.2", "Talvenor plugin for After Effects"]
+INSTALL_NOTES_MUST_SAY = ["Plug-ins", "Talvenor, v1.0.2", "Talvenor plugin for After Effects", "lib\\frei0r-1\\",
+                          "share\\shotcut\\qml\\filters\\", "%APPDATA%\\kdenlive\\effects\\"]
+# The frei0r folder's files: where each lies in the zip, and its source.
+FREI0R_FILES = {"frei0r/kdenlive/frei0r_talvenor.xml": "kdenlive/frei0r_talvenor.xml",
+                "frei0r/shotcut/talvenor/meta.qml": "shotcut/meta.qml", "frei0r/shotcut/talvenor/ui.qml": "shotcut/ui.qml"}
 MARKDOWN_MARKS = ["<!--", "**", "`"]
 
 
@@ -28,12 +34,16 @@ def install_notes_problems(notes):
     return problems
 
 
-def main(zip_path, module_path, licence_path, folder):
-    expected = {f"{folder}/{name}" for name in ("Talvenor.aex", "INSTALL.txt", "LICENSE.txt")}
+def main(zip_path, module_path, licence_path, folder, frei0r_plugin, frei0r_source):
+    sources = {"frei0r/talvenor.dll": frei0r_plugin}
+    sources.update({name: f"{frei0r_source}/{path}" for name, path in FREI0R_FILES.items()})
+    expected = {f"{folder}/{name}" for name in ["Talvenor.aex", "INSTALL.txt", "LICENSE.txt"] + list(sources)}
     with zipfile.ZipFile(zip_path) as archive:
         damaged = archive.testzip()
         files = {name for name in archive.namelist() if not name.endswith("/")}
-        folders = {name for name in archive.namelist() if name.endswith("/")} - {f"{folder}/"}
+        folders = {name for name in archive.namelist() if name.endswith("/")} - {
+            f"{folder}/", f"{folder}/frei0r/", f"{folder}/frei0r/kdenlive/", f"{folder}/frei0r/shotcut/",
+            f"{folder}/frei0r/shotcut/talvenor/"}
         problems = [f"entry {damaged} is damaged"] if damaged else []
         if files != expected or folders:
             problems.append(f"holds {sorted(files | folders)}, expected {sorted(expected)}")
@@ -42,6 +52,8 @@ def main(zip_path, module_path, licence_path, folder):
                 problems.append("Talvenor.aex is not the built module")
             if archive.read(f"{folder}/LICENSE.txt") != read(licence_path).replace(b"\n", b"\r\n"):
                 problems.append("LICENSE.txt is not LICENSE with Windows line ends")
+            problems += [f"{name} is not {path}" for name, path in sources.items()
+                         if archive.read(f"{folder}/{name}") != read(path)]
             problems += install_notes_problems(archive.read(f"{folder}/INSTALL.txt"))
     for problem in problems:
         print(f"FAIL: {zip_path}: {problem}")

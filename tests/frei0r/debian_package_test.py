@@ -1,0 +1,85 @@
+"""The Debian package: built by cpack, holding exactly the files it should,
+lintian clean of errors, and, unpacked into a throwaway root with dpkg -x, run
+from there by talvenor, FFmpeg, melt and GStreamer, each frame equal to the host
+effect module's render (the build tree's talvenor) of the same input.
+
+Usage: debian_package_test.py CPACK BUILD_FOLDER FFMPEG MELT GST_LAUNCH TALVENOR WORK_FOLDER
+"""
+import glob
+import os
+import shutil
+import subprocess
+import sys
+
+from ffmpeg_host_test import check_frames
+from host_frames import HEIGHT, WIDTH, HostEffect, decode_frames, gstreamer_render, make_clip, run
+from melt_host_test import PROFILE
+
+FILES = {
+    "./usr/bin/talvenor", "./usr/lib/talvenor/talvenor", "./usr/lib/talvenor/Talvenor.so",
+    "./usr/lib/frei0r-1/talvenor.so", "./usr/share/kdenlive/effects/frei0r_talvenor.xml",
+    "./usr/share/shotcut/qml/filters/talvenor/meta.qml", "./usr/share/shotcut/qml/filters/talvenor/ui.qml",
+    "./usr/share/doc/talvenor/copyright", "./usr/share/doc/talvenor/changelog.gz",
+}
+CASE = ("Shadows", "Row", "Multiply", 120)
+
+
+def build_package(cpack, build, folder):
+    run([cpack, "-G", "DEB", "-B", folder], cwd=build)
+    packages = glob.glob(os.path.join(folder, "talvenor_*_amd64.deb"))
+    assert len(packages) == 1, f"cpack made {os.listdir(folder)}"
+    return packages[0]
+
+
+def check_contents(package):
+    listing = run(["dpkg-deb", "--contents", package]).decode().splitlines()
+    files = {line.split()[5] for line in listing if not line.startswith("d")}
+    assert files == FILES, f"the package holds {sorted(files ^ FILES)} apart from what it should"
+    result = subprocess.run(["lintian", "--no-tag-display-limit", package], capture_output=True, text=True)
+    errors = [line for line in result.stdout.splitlines() if line.startswith("E:")]
+    assert not errors and result.returncode in (0, 2), f"lintian: {result.stdout}{result.stderr}"
+
+
+def check_hosts(root, ffmpeg, melt, gst_launch, talvenor, folder):
+    about = run([os.path.join(root, "usr", "bin", "talvenor"), "about"]).decode()
+    assert "Talvenor" in about, f"the unpacked talvenor says {about!r}"
+    os.environ["FREI0R_PATH"] = os.path.join(root, "usr", "lib", "frei0r-1")
+    os.environ["GST_REGISTRY"] = os.path.join(folder, "registry.bin")
+    clip = os.path.join(folder, "clip.nut")
+    make_clip(ffmpeg, clip)
+    inputs = decode_frames(ffmpeg, clip, WIDTH, HEIGHT)
+    host = HostEffect(talvenor, ffmpeg, folder)
+    mode, orientation, comparator, threshold = CASE
+    outputs = {}
+    sorted_clip = os.path.join(folder, "ffmpeg.nut")
+    run([ffmpeg, "-v", "error", "-y", "-i", clip, "-vf", f"frei0r=talvenor:{mode}|{orientation}|{comparator}|"
+         f"{threshold / 255!r}", "-c:v", "rawvideo", "-pix_fmt", "rgba", "-an", sorted_clip])
+    outputs["FFmpeg"] = decode_frames(ffmpeg, sorted_clip, WIDTH, HEIGHT)
+    sorted_clip, profile = os.path.join(folder, "melt.nut"), os.path.join(folder, "profile")
+    with open(profile, "w") as file:
+        file.write(PROFILE)
+    run([melt, "-silent", "-profile", profile, clip, "-filter", "frei0r.talvenor", f"Mode={mode}", f"Orientation={orientation}",
+         f"Comparator={comparator}", f"Threshold={threshold / 255!r}", "-consumer", f"avformat:{sorted_clip}",
+         "vcodec=rawvideo", "pix_fmt=rgba", "an=1", "real_time=-2"])
+    outputs["melt"] = decode_frames(ffmpeg, sorted_clip, WIDTH, HEIGHT)
+    outputs["GStreamer"] = gstreamer_render(gst_launch, inputs, WIDTH, HEIGHT, {
+        "mode": mode, "orientation": orientation, "comparator": comparator, "threshold": threshold / 255}, folder)
+    for host_name, frames in outputs.items():
+        check_frames(inputs, frames, CASE, host, f"{host_name} from the unpacked package")
+    return list(outputs)
+
+
+def main(cpack, build, ffmpeg, melt, gst_launch, talvenor, folder):
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    package = build_package(cpack, build, folder)
+    check_contents(package)
+    root = os.path.join(folder, "root")
+    run(["dpkg", "-x", package, root])
+    hosts = check_hosts(root, ffmpeg, melt, gst_launch, talvenor, folder)
+    print(f"{os.path.basename(package)}: {len(FILES)} files, {os.path.getsize(package)} bytes, lintian without "
+          f"errors; run unpacked by talvenor, " + ", ".join(hosts))
+
+
+if __name__ == "__main__":
+    main(*sys.argv[1:])
