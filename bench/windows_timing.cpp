@@ -3,9 +3,10 @@
 // plug-in talvenor.dll the way their hosts do (LoadLibrary, GetProcAddress),
 // renders every case of the Linux benchmark's render and frei0r groups at both
 // frame sizes, and prints for each the fastest of `rounds` rounds (every case
-// once a round) in ms, beside a memcpy of one frame in the same round.
+// once a round) in ms, beside a memcpy of one frame in the same round. A filter
+// keeps only the cases whose names contain it (memcpy always runs).
 //
-//   talvenor_windows_timing <Talvenor.aex> [<talvenor.dll>] [rounds]
+//   talvenor_windows_timing <Talvenor.aex> [<talvenor.dll> or -] [rounds] [filter]
 #include <windows.h>
 
 #include <algorithm>
@@ -130,13 +131,15 @@ struct TimedCase {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <Talvenor.aex> [<talvenor.dll>] [rounds]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <Talvenor.aex> [<talvenor.dll> or -] [rounds] [filter]\n", argv[0]);
         return 2;
     }
     HMODULE effect = LoadLibraryA(argv[1]);
     const auto entry = effect ? Export<PF_EntryPointFunc>(effect, "EntryPointFunc") : nullptr;
     HMODULE frei0r = argc > 2 && std::strcmp(argv[2], "-") != 0 ? LoadLibraryA(argv[2]) : nullptr;
     const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
+    const std::string filter = argc > 4 ? argv[4] : "";
+    const auto wanted = [&filter](const std::string& name) { return name.find(filter) != std::string::npos; };
     if (!entry || (argc > 2 && std::strcmp(argv[2], "-") != 0 && !frei0r)) {
         std::fprintf(stderr, "FAIL: cannot load the modules (Windows error %lu)\n", GetLastError());
         return 1;
@@ -159,11 +162,13 @@ int main(int argc, char** argv) {
                              return true;
                          }});
         for (const RenderCase settings : RenderCases()) {
+            if (!wanted(RenderCaseName(size, "render", settings))) continue;
             hostRenders.push_back(std::make_unique<HostRender>(entry, size, settings));
             HostRender* render = hostRenders.back().get();
             cases.push_back({RenderCaseName(size, "render", settings), [render] { return (*render)(); }});
         }
         for (const RenderCase settings : frei0r ? RenderCases() : std::vector<RenderCase>{}) {
+            if (!wanted(RenderCaseName(size, "frei0r", settings))) continue;
             frei0rRenders.push_back(std::make_unique<Frei0rRender>(plugin, size, settings));
             Frei0rRender* render = frei0rRenders.back().get();
             cases.push_back({RenderCaseName(size, "frei0r", settings), [render] { return (*render)(); }});
