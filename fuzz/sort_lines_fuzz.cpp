@@ -5,6 +5,7 @@
 // against the keys as they stood before it: every pixel outside a qualifying run
 // stays, every run keeps its own pixels and comes out ascending. Any direction
 // other than Row and Column must equal a row pass followed by a column pass.
+// SortLinesFrom, and for rows a RowSorter, must give the bytes SortLines gives.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -89,6 +90,22 @@ void CheckLine(const Line& before, const Line& after, const SortOptions& options
     }
 }
 
+// SortLinesFrom, and for rows a RowSorter, give what SortLines gave.
+void CheckOtherPaths(const Frame& before, const Frame& sorted, const SortOptions& options)
+{
+    std::vector<unsigned char> image(before.bytes.size(), 0xAB);
+    SortLinesFrom(SortSource{before.bytes.data(), 4 * size_t{before.width}},
+                  SortImage{image.data(), before.width, before.height, 4}, options);
+    FUZZ_CHECK(image == sorted.bytes);
+    if (options.direction != SortDirection::Row) return;
+    RowSorter* sorter = MakeRowSorter(before.width, options);
+    FUZZ_CHECK(sorter != nullptr);
+    image = before.bytes;
+    for (uint32_t row = 0; row < before.height; ++row) SortRow(sorter, image.data() + 4 * size_t{row} * before.width);
+    FreeRowSorter(sorter);
+    FUZZ_CHECK(image == sorted.bytes);
+}
+
 // Runs one pass in the given direction on a copy of the frame, checks it line by
 // line and returns the result.
 Frame CheckedPass(const Frame& before, SortOptions options, SortDirection direction)
@@ -96,6 +113,7 @@ Frame CheckedPass(const Frame& before, SortOptions options, SortDirection direct
     options.direction = direction;
     Frame after = before;
     SortLines(SortImage{after.bytes.data(), after.width, after.height, 4}, options);
+    CheckOtherPaths(before, after, options);
     const bool rowPass = direction == SortDirection::Row;
     const uint32_t lines = rowPass ? before.height : before.width;
     for (uint32_t i = 0; i < lines; ++i) CheckLine(LineOf(before, i, rowPass), LineOf(after, i, rowPass), options);
@@ -125,5 +143,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Frame both = frame;
     SortLines(SortImage{both.bytes.data(), width, height, 4}, options);
     FUZZ_CHECK(both.bytes == rowsThenColumns.bytes);
+    CheckOtherPaths(frame, both, options);
     return 0;
 }
