@@ -2,20 +2,7 @@
 // Benchmark (filters, repetitions, output format).
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <utility>
-
 #include "bench_cases.h"
-#include "natural_frame.h"
-
-const std::vector<unsigned char>& InputFrame(FrameSize size) {
-    static std::map<std::pair<uint32_t, uint32_t>, std::vector<unsigned char>> frames;
-    auto& frame = frames[{size.width, size.height}];
-    if (frame.empty()) {
-        frame = NaturalFrame(size.width, size.height);
-    }
-    return frame;
-}
 
 int main(int argc, char** argv) {
     RegisterEngineBenchmarks();

@@ -54,29 +54,6 @@ void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
 
 }  // namespace
 
-std::vector<RenderCase> RenderCases() {
-    std::vector<RenderCase> cases = {{ModeSimpleSort, OrientationColumn, ComparatorAverage},
-                                     {ModeRandom, OrientationColumn, ComparatorAverage}};
-    for (const PF_ParamValue mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
-        for (const PF_ParamValue orientation : {OrientationColumn, OrientationRow, OrientationBoth}) {
-            cases.push_back({mode, orientation, ComparatorAverage});
-        }
-    }
-    cases.push_back({ModeAllPixels, OrientationColumn, ComparatorMultiply});
-    return cases;
-}
-
-std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings) {
-    const char* const modes[] = {"", "SimpleSort", "Random", "Highlights", "Shadows", "AllPixels"};
-    const char* const orientations[] = {"", "Column", "Row", "Both"};
-    const char* const comparators[] = {"", "Average", "Multiply", "Min", "Max", "Xor"};
-    std::string name = SizeName(size) + "/" + face + "/" + modes[settings.mode];
-    if (settings.mode >= ModeHighlights) {
-        name += std::string("/") + orientations[settings.orientation] + "/" + comparators[settings.comparator];
-    }
-    return name;
-}
-
 void RegisterRenderBenchmarks() {
     for (const FrameSize size : kFrameSizes) {
         for (const RenderCase settings : RenderCases()) {

@@ -2,7 +2,7 @@
 // line function over every line, and put the lines back. Rows already lie in
 // line order, so a row pass sorts them in the frame itself, a row at a time (a
 // row read from elsewhere is first copied into its place, where it stays in
-// cache while it is sorted); columns are transposed a block of kColumnBlock
+// cache while it is sorted); columns are transposed a block of ColumnBlockLines
 // columns at a time into the pass's block buffer and back, so that the block,
 // its stretch of the frame and the sorting all stay in cache, and the frame is
 // read and written once per pass.

@@ -6,8 +6,8 @@
 // block in line order (lines back to back, lineLength pixels each; read from the
 // image, or from SortLinesFrom's source in its first pass), ForEachLine
 // sorts them and RestoreLines puts them back. A row pass sorts the frame's rows
-// where they lie, a row a block; a column pass transposes kColumnBlock columns at
-// a time into its block buffer. LineSorter records and their scratch (the block
+// where they lie, a row a block; a column pass transposes ColumnBlockLines
+// columns at a time into its block buffer. LineSorter records and their scratch (the block
 // buffer included) are taken by MakeLineSorter and released, along their next
 // links, by FreeLineSorters. Pixel positions and counts are signed 32-bit; byte
 // offsets are size_t so that no frame below 2^31 pixels overflows.
@@ -21,11 +21,21 @@
 #include "line_sort.h"
 
 constexpr size_t kPixelBytes = 4;
-// Columns per block of a column pass: each frame row is read and written in
-// stretches of 512 bytes, long enough for the memory system to stream them,
-// while at a frame height of 2160 the block (about 1 MiB) stays close at hand
-// in the caches as its lines are sorted one by one.
-constexpr int32_t kColumnBlock = 128;
+// Columns per block of a column pass: as many as keep the block buffer within
+// kColumnBlockBytes, in steps of kColumnBlockStep, from one step to
+// kColumnBlockMost. Each frame row is read and written in stretches of a
+// block's width (192 bytes and more at a frame height of 2160, 448 at 1080).
+// The budget keeps the block below the size from which a Windows heap takes a
+// block straight from the system and hands it back on free, so that every pass
+// would fault its pages in afresh (508 KiB in Wine's heap; under Wine a 1 MiB
+// block cost a 4K column pass a fifth of its time); a block this size also
+// stays in the caches as its lines are sorted one by one.
+constexpr size_t kColumnBlockBytes = 480 * 1024;
+constexpr int32_t kColumnBlockStep = 16;
+constexpr int32_t kColumnBlockMost = 128;
+
+// The columns per block for a frame of that height.
+int32_t ColumnBlockLines(uint32_t height);
 
 struct LineSorter;
 
@@ -54,7 +64,7 @@ struct LineScratch {
 struct LineSorter {
     int32_t lineCount;                      // height for a row pass, width for a column pass
     int32_t lineLength;                     // width for a row pass, height for a column pass
-    int32_t blockLines;                     // lines per block: one row, or kColumnBlock columns
+    int32_t blockLines;                     // lines per block: one row, or ColumnBlockLines columns
     SortDirection direction;                // Row or Column, never Both
     LineFunction lineFunction;              // chosen by mode
     KeyFunction keyFunction;                // chosen by comparator: the key the pass orders by

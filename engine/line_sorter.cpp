@@ -66,6 +66,12 @@ void ReleaseScratch(const LineScratch& scratch) {
 
 }  // namespace
 
+int32_t ColumnBlockLines(uint32_t height) {
+    const size_t fitting = kColumnBlockBytes / (size_t{height} * kPixelBytes);
+    const size_t steps = std::max<size_t>(1, fitting / kColumnBlockStep);
+    return static_cast<int32_t>(std::min<size_t>(steps * kColumnBlockStep, kColumnBlockMost));
+}
+
 LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
                            SortDirection passDirection) {
     const bool rowPass = passDirection == SortDirection::Row;
@@ -76,7 +82,7 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
     LineSorter* pass = new (std::nothrow) LineSorter{
         lineCount,
         rowPass ? width : height,
-        rowPass ? 1 : std::min(lineCount, kColumnBlock),
+        rowPass ? 1 : std::min(lineCount, ColumnBlockLines(image.height)),
         rowPass ? SortDirection::Row : SortDirection::Column,
         LineFunctionFor(options.mode),
         keys.key,

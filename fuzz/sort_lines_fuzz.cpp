@@ -5,6 +5,7 @@
 // against the keys as they stood before it: every pixel outside a qualifying run
 // stays, every run keeps its own pixels and comes out ascending. Any direction
 // other than Row and Column must equal a row pass followed by a column pass.
+// SortLinesFrom, and for rows a RowSorter, must give the bytes SortLines gives.
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -29,6 +30,23 @@ struct Frame {
     unsigned char* Bytes() { return pixels.empty() ? nullptr : pixels.front().data(); }
 };
 
+// SortLinesFrom, and for rows a RowSorter, give what SortLines gave.
+void CheckOtherPaths(const Frame& before, const Frame& sorted, const SortOptions& options)
+{
+    Frame image{before.width, before.height, std::vector<Pixel>(before.pixels.size(), Pixel{0xAB, 0xAB, 0xAB, 0xAB})};
+    Frame source = before;
+    SortLinesFrom(SortSource{source.Bytes(), 4 * size_t{before.width}},
+                  SortImage{image.Bytes(), before.width, before.height, 4}, options);
+    FUZZ_CHECK(image.pixels == sorted.pixels);
+    if (options.direction != SortDirection::Row) return;
+    RowSorter* sorter = MakeRowSorter(before.width, options);
+    FUZZ_CHECK(sorter != nullptr);
+    image = before;
+    for (uint32_t row = 0; row < before.height; ++row) SortRow(sorter, image.Bytes() + 4 * size_t{row} * before.width);
+    FreeRowSorter(sorter);
+    FUZZ_CHECK(image.pixels == sorted.pixels);
+}
+
 // Runs one pass in the given direction on a copy of the frame, checks it line by
 // line and returns the result.
 Frame CheckedPass(const Frame& before, SortOptions options, SortDirection direction)
@@ -36,6 +54,7 @@ Frame CheckedPass(const Frame& before, SortOptions options, SortDirection direct
     options.direction = direction;
     Frame after = before;
     SortLines(SortImage{after.Bytes(), after.width, after.height, 4}, options);
+    CheckOtherPaths(before, after, options);
     const auto key = [&](const Pixel& p) { return ReferenceKey(options.comparator, p[0], p[1], p[2]); };
     const auto inRun = [&](const Pixel& p) { return KeyInRun(options, key(p)); };
     const std::string problem = LinePassProblem(before.pixels, after.pixels, before.width, before.height,
@@ -75,5 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Frame both = frame;
     SortLines(SortImage{both.Bytes(), width, height, 4}, options);
     FUZZ_CHECK(both.pixels == rowsThenColumns.pixels);
+    CheckOtherPaths(frame, both, options);
     return 0;
 }
