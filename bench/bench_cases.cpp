@@ -7,6 +7,7 @@
 
 #include "natural_frame.h"
 #include "parameters.h"
+#include "pixel_order.h"
 
 const std::vector<unsigned char>& InputFrame(FrameSize size) {
     static std::map<std::pair<uint32_t, uint32_t>, std::vector<unsigned char>> frames;
@@ -42,3 +43,10 @@ std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings
     return name;
 }
 
+std::vector<PF_Pixel> HostFrame(FrameSize size) {
+    const std::vector<unsigned char>& rgba = InputFrame(size);
+    std::vector<PF_Pixel> pixels(rgba.size() / 4);
+    ReorderPixels(reinterpret_cast<const Pixel*>(rgba.data()), PixelOrder::Rgba,
+                  reinterpret_cast<Pixel*>(pixels.data()), PixelOrder::Argb, pixels.size());
+    return pixels;
+}

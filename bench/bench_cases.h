@@ -38,6 +38,8 @@ std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings
 
 // NaturalFrame of that size, made once and kept for the run.
 const std::vector<unsigned char>& InputFrame(FrameSize size);
+// The same frame in the host's byte order, a fresh copy.
+std::vector<PF_Pixel> HostFrame(FrameSize size);
 
 void RegisterEngineBenchmarks();
 void RegisterEnginePartBenchmarks();

@@ -14,16 +14,6 @@
 
 namespace {
 
-// A host world of the input frame, in the host's byte order.
-std::vector<PF_Pixel> HostPixels(FrameSize size) {
-    const std::vector<unsigned char>& rgba = InputFrame(size);
-    std::vector<PF_Pixel> pixels(rgba.size() / 4);
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        pixels[i] = PF_Pixel{rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
-    }
-    return pixels;
-}
-
 PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
     PF_LayerDef world{};
     world.data = pixels.data();
@@ -34,7 +24,7 @@ PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
 }
 
 void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
-    std::vector<PF_Pixel> inputPixels = HostPixels(size);
+    std::vector<PF_Pixel> inputPixels = HostFrame(size);
     std::vector<PF_Pixel> outputPixels(inputPixels.size(), PF_Pixel{1, 1, 1, 1});
     PF_LayerDef output = World(outputPixels, size);
     RenderParams params(World(inputPixels, size), {settings.mode, settings.orientation, settings.comparator, kThreshold});

@@ -50,11 +50,7 @@ SPBasicSuite basicSuite{RefuseSuite};
 // One render of a frame through EntryPointFunc, the host's records set up once.
 struct HostRender {
     HostRender(PF_EntryPointFunc entry, FrameSize size, RenderCase settings)
-        : entry(entry), input(size.width * size.height), output(input.size(), PF_Pixel{1, 1, 1, 1}) {
-        const std::vector<unsigned char>& rgba = InputFrame(size);
-        for (size_t i = 0; i < input.size(); ++i) {
-            input[i] = PF_Pixel{rgba[4 * i + 3], rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]};
-        }
+        : entry(entry), input(HostFrame(size)), output(input.size(), PF_Pixel{1, 1, 1, 1}) {
         inData.inter.progress = NoProgress;
         inData.pica_basicP = &basicSuite;
         inData.width = static_cast<A_long>(size.width);
