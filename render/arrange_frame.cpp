@@ -16,13 +16,14 @@ bool IsWholeFrameMode(Mode mode)
     return mode == Mode::SimpleSort || mode == Mode::Random;
 }
 
-// An input already in the engine's order is read by the first pass itself; any
-// other is turned into it by a copy first.
+// An input already in the engine's order is read by a first row pass itself; a
+// first column pass measured faster on a plain copy, made in row order, than
+// gathering from the input, and an input in another order is copied to convert it.
 void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
 {
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
                           static_cast<uint32_t>(input.height), 4};
-    if (input.order == PixelOrder::Rgba) {
+    if (input.order == PixelOrder::Rgba && settings.orientation != Orientation::Column) {
         const SortSource source{reinterpret_cast<const unsigned char*>(input.first), static_cast<size_t>(input.rowBytes)};
         SortLinesFrom(source, image, MakeSortOptions(settings));
         return;
