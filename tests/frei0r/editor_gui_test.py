@@ -107,8 +107,13 @@ def user_environment(folder, display):
     home = os.path.join(folder, "home")
     runtime = os.path.join(home, "run")
     os.makedirs(runtime, mode=0o700)
+    # Kdenlive marks a start it has not finished with a lock file in the temporary
+    # folder, and after a killed run asks whether to reset its settings: a folder of
+    # the test's own keeps one run from another.
+    temporary = os.path.join(home, "tmp")
+    os.makedirs(temporary)
     environment = {key: value for key, value in os.environ.items() if not key.startswith(("XDG_", "QT_", "FREI0R"))}
-    environment.update(display, HOME=home, XDG_RUNTIME_DIR=runtime,
+    environment.update(display, HOME=home, XDG_RUNTIME_DIR=runtime, TMPDIR=temporary,
                        QT_LOGGING_RULES="*.debug=true;qt.*=false;kf.*=false")
     return home, environment
 
