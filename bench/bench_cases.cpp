@@ -9,7 +9,8 @@
 #include "parameters.h"
 #include "pixel_order.h"
 
-const std::vector<unsigned char>& InputFrame(FrameSize size) {
+const std::vector<unsigned char>& InputFrame(FrameSize size)
+{
     static std::map<std::pair<uint32_t, uint32_t>, std::vector<unsigned char>> frames;
     auto& frame = frames[{size.width, size.height}];
     if (frame.empty()) {
@@ -18,7 +19,8 @@ const std::vector<unsigned char>& InputFrame(FrameSize size) {
     return frame;
 }
 
-std::vector<RenderCase> RenderCases() {
+std::vector<RenderCase> RenderCases()
+{
     std::vector<RenderCase> cases = {{ModeSimpleSort, OrientationColumn, ComparatorAverage},
                                      {ModeRandom, OrientationColumn, ComparatorAverage}};
     for (const PF_ParamValue mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
@@ -32,7 +34,8 @@ std::vector<RenderCase> RenderCases() {
     return cases;
 }
 
-std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings) {
+std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings)
+{
     const char* const modes[] = {"", "SimpleSort", "Random", "Highlights", "Shadows", "AllPixels"};
     const char* const orientations[] = {"", "Column", "Row", "Both"};
     const char* const comparators[] = {"", "Average", "Multiply", "Min", "Max", "Xor"};
@@ -43,7 +46,8 @@ std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings
     return name;
 }
 
-std::vector<PF_Pixel> HostFrame(FrameSize size) {
+std::vector<PF_Pixel> HostFrame(FrameSize size)
+{
     const std::vector<unsigned char>& rgba = InputFrame(size);
     std::vector<PF_Pixel> pixels(rgba.size() / 4);
     ReorderPixels(reinterpret_cast<const Pixel*>(rgba.data()), PixelOrder::Rgba,

@@ -21,7 +21,8 @@ inline const FrameSize kFrameSizes[] = {{1920, 1080}, {3840, 2160}};
 // The user's Highlights threshold; the render driver hands the engine 255 minus it.
 constexpr int32_t kThreshold = 45;
 
-inline std::string SizeName(FrameSize size) {
+inline std::string SizeName(FrameSize size)
+{
     return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 

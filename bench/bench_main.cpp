@@ -4,7 +4,8 @@
 
 #include "bench_cases.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     RegisterEngineBenchmarks();
     RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();

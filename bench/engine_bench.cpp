@@ -18,7 +18,8 @@ const char* const kDirectionNames[] = {"Column", "Row", "Both"};
 const char* const kComparatorNames[] = {"Average", "Multiply", "Min", "Max", "Xor"};
 
 // Copies one touched frame into another: the cost of moving the frame once.
-void CopyFrame(benchmark::State& state, FrameSize size) {
+void CopyFrame(benchmark::State& state, FrameSize size)
+{
     std::vector<unsigned char> source = InputFrame(size);
     std::vector<unsigned char> target(source.size(), 1);
     for (auto _ : state) {
@@ -30,7 +31,8 @@ void CopyFrame(benchmark::State& state, FrameSize size) {
 
 // Times `sort` on a fresh copy of the input each iteration; the copy is not timed.
 template <typename Sort>
-void SortFreshCopies(benchmark::State& state, FrameSize size, Sort sort) {
+void SortFreshCopies(benchmark::State& state, FrameSize size, Sort sort)
+{
     const std::vector<unsigned char>& input = InputFrame(size);
     std::vector<unsigned char> frame = input;
     StartPeakMemory();
@@ -45,7 +47,8 @@ void SortFreshCopies(benchmark::State& state, FrameSize size, Sort sort) {
     }
 }
 
-void SortWithEngine(benchmark::State& state, FrameSize size, SortOptions options) {
+void SortWithEngine(benchmark::State& state, FrameSize size, SortOptions options)
+{
     SortFreshCopies(state, size, [&](unsigned char* pixels) {
         SortLines(SortImage{pixels, size.width, size.height, 4}, options);
     });
@@ -53,7 +56,8 @@ void SortWithEngine(benchmark::State& state, FrameSize size, SortOptions options
 
 // Times sort(input, output) into a touched output frame, with its peak heap.
 template <typename Sort>
-void SortIntoOutput(benchmark::State& state, FrameSize size, Sort sort) {
+void SortIntoOutput(benchmark::State& state, FrameSize size, Sort sort)
+{
     const std::vector<unsigned char>& input = InputFrame(size);
     std::vector<unsigned char> output(input.size(), 1);
     StartPeakMemory();
@@ -65,13 +69,15 @@ void SortIntoOutput(benchmark::State& state, FrameSize size, Sort sort) {
     }
 }
 
-void SortFromInput(benchmark::State& state, FrameSize size, SortOptions options) {
+void SortFromInput(benchmark::State& state, FrameSize size, SortOptions options)
+{
     SortIntoOutput(state, size, [&](const unsigned char* input, unsigned char* output) {
         SortLinesFrom(SortSource{input, size.width * 4}, SortImage{output, size.width, size.height, 4}, options);
     });
 }
 
-void SortRowByRow(benchmark::State& state, FrameSize size, SortOptions options) {
+void SortRowByRow(benchmark::State& state, FrameSize size, SortOptions options)
+{
     SortIntoOutput(state, size, [&](const unsigned char* input, unsigned char* output) {
         RowSorter* sorter = MakeRowSorter(size.width, options);
         const size_t rowBytes = size_t{size.width} * 4;
@@ -85,7 +91,8 @@ void SortRowByRow(benchmark::State& state, FrameSize size, SortOptions options) 
 
 // Registers `run` as "<size>/<group>/<Mode>/<Direction>/<Comparator>".
 void RegisterEngineCase(const char* group, void (*run)(benchmark::State&, FrameSize, SortOptions), FrameSize size,
-                        SortMode mode, SortDirection direction, SortComparator comparator) {
+                        SortMode mode, SortDirection direction, SortComparator comparator)
+{
     const int32_t threshold = mode == SortMode::Highlights ? 255 - kThreshold : kThreshold;
     const SortOptions options{direction, comparator, mode, threshold};
     const std::string name = SizeName(size) + "/" + group + "/" + kModeNames[static_cast<int>(mode)] + "/" +
@@ -96,7 +103,8 @@ void RegisterEngineCase(const char* group, void (*run)(benchmark::State&, FrameS
 
 }  // namespace
 
-void RegisterEngineBenchmarks() {
+void RegisterEngineBenchmarks()
+{
     for (const FrameSize size : kFrameSizes) {
         benchmark::RegisterBenchmark((SizeName(size) + "/memcpy").c_str(), CopyFrame, size)
             ->Unit(benchmark::kMillisecond);

@@ -16,7 +16,8 @@ namespace {
 
 // Runs partOfPass on every block of a pass over a fresh copy of the frame.
 template <typename Part>
-void TimePart(benchmark::State& state, FrameSize size, SortDirection direction, Part partOfPass) {
+void TimePart(benchmark::State& state, FrameSize size, SortDirection direction, Part partOfPass)
+{
     std::vector<unsigned char> frame = InputFrame(size);
     const SortImage image{frame.data(), size.width, size.height, 4};
     const SortOptions options{direction, SortComparator::Average, SortMode::AllPixels, 0};
@@ -34,17 +35,22 @@ void TimePart(benchmark::State& state, FrameSize size, SortDirection direction, 
     FreeLineSorters(pass);
 }
 
-void MoveColumnBlocks(benchmark::State& state, FrameSize size) {
+void MoveColumnBlocks(benchmark::State& state, FrameSize size)
+{
     TimePart(state, size, SortDirection::Column,
              [](const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount) {
-                 RestoreLines(image, pass, firstLine, lineCount, ExtractLines(SortSource{image.pixels, image.width * kPixelBytes}, image, pass, firstLine, lineCount));
+                 RestoreLines(image, pass, firstLine, lineCount,
+                              ExtractLines(SortSource{image.pixels, image.width * kPixelBytes}, image, pass, firstLine,
+                                           lineCount));
              });
 }
 
-void KeysOfRows(benchmark::State& state, FrameSize size) {
+void KeysOfRows(benchmark::State& state, FrameSize size)
+{
     TimePart(state, size, SortDirection::Row,
              [](const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount) {
-                 const unsigned char* lines = ExtractLines(SortSource{image.pixels, image.width * kPixelBytes}, image, pass, firstLine, lineCount);
+                 const unsigned char* lines = ExtractLines(SortSource{image.pixels, image.width * kPixelBytes}, image,
+                                                           pass, firstLine, lineCount);
                  for (int32_t i = 0; i < lineCount; ++i) {
                      pass.stretchKeyFunction(PixelAt(lines, static_cast<size_t>(i) * image.width), pass.lineLength,
                                              pass.scratch.keys);
@@ -53,14 +59,16 @@ void KeysOfRows(benchmark::State& state, FrameSize size) {
 }
 
 // The frame's columns as lines, one after another: every column block's lines.
-std::vector<unsigned char> ColumnLines(FrameSize size) {
+std::vector<unsigned char> ColumnLines(FrameSize size)
+{
     const std::vector<unsigned char>& frame = InputFrame(size);
     std::vector<unsigned char> lines(frame.size());
     TransposePixels(lines.data(), size.height, frame.data(), size.width, size.height, size.width);
     return lines;
 }
 
-void SortLinesOnly(benchmark::State& state, FrameSize size, SortDirection direction, SortComparator comparator) {
+void SortLinesOnly(benchmark::State& state, FrameSize size, SortDirection direction, SortComparator comparator)
+{
     const bool rows = direction == SortDirection::Row;
     const std::vector<unsigned char> lines = rows ? InputFrame(size) : ColumnLines(size);
     std::vector<unsigned char> frame = lines;
@@ -88,7 +96,8 @@ void SortLinesOnly(benchmark::State& state, FrameSize size, SortDirection direct
 
 }  // namespace
 
-void RegisterEnginePartBenchmarks() {
+void RegisterEnginePartBenchmarks()
+{
     const FrameSize size = kFrameSizes[1];
     benchmark::RegisterBenchmark((SizeName(size) + "/parts/MoveColumnBlocks").c_str(), MoveColumnBlocks, size)
         ->Unit(benchmark::kMillisecond);
@@ -96,8 +105,9 @@ void RegisterEnginePartBenchmarks() {
         ->Unit(benchmark::kMillisecond);
     for (const SortDirection direction : {SortDirection::Column, SortDirection::Row}) {
         for (const SortComparator comparator : {SortComparator::Average, SortComparator::Multiply}) {
-            const std::string name = SizeName(size) + (direction == SortDirection::Row ? "/parts/SortRows/" : "/parts/SortColumnBlocks/") +
-                                     (comparator == SortComparator::Average ? "Average" : "Multiply");
+            const std::string name =
+                SizeName(size) + (direction == SortDirection::Row ? "/parts/SortRows/" : "/parts/SortColumnBlocks/") +
+                (comparator == SortComparator::Average ? "Average" : "Multiply");
             benchmark::RegisterBenchmark(name.c_str(), SortLinesOnly, size, direction, comparator)
                 ->Unit(benchmark::kMillisecond);
         }

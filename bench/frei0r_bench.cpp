@@ -13,13 +13,15 @@
 
 namespace {
 
-void SetChoice(f0r_instance_t instance, int index, PF_ParamValue choice) {
+void SetChoice(f0r_instance_t instance, int index, PF_ParamValue choice)
+{
     const std::string number = std::to_string(choice);
     const char* text = number.c_str();
     f0r_set_param_value(instance, &text, index);
 }
 
-void UpdateFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
+void UpdateFrame(benchmark::State& state, FrameSize size, RenderCase settings)
+{
     const std::vector<unsigned char>& rgba = InputFrame(size);
     std::vector<uint32_t> input(rgba.size() / 4);
     std::memcpy(input.data(), rgba.data(), rgba.size());
@@ -42,7 +44,8 @@ void UpdateFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
 
 }  // namespace
 
-void RegisterFrei0rBenchmarks() {
+void RegisterFrei0rBenchmarks()
+{
     for (const FrameSize size : kFrameSizes) {
         for (const RenderCase settings : RenderCases()) {
             benchmark::RegisterBenchmark(RenderCaseName(size, "frei0r", settings).c_str(), UpdateFrame, size, settings)

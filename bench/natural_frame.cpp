@@ -9,7 +9,8 @@ namespace {
 constexpr double kTwoPi = 6.283185307179586;
 
 // Noise in -12..12 that depends only on the position.
-int Noise(uint32_t x, uint32_t y, uint32_t channel) {
+int Noise(uint32_t x, uint32_t y, uint32_t channel)
+{
     uint32_t h = x * 0x9E3779B1u ^ y * 0x85EBCA77u ^ channel * 0xC2B2AE3Du;
     h ^= h >> 15;
     h *= 0x2C1B3C6Du;
@@ -17,7 +18,8 @@ int Noise(uint32_t x, uint32_t y, uint32_t channel) {
     return static_cast<int>(h % 25) - 12;
 }
 
-unsigned char Channel(double u, double v, uint32_t channel) {
+unsigned char Channel(double u, double v, uint32_t channel)
+{
     const double phase = 0.7 * channel;
     const double light = std::sin(kTwoPi * (1.1 * u + 0.15 * phase)) * std::cos(kTwoPi * (0.8 * v - 0.1));
     const double tint = 0.35 * std::sin(kTwoPi * (0.6 * u + 1.7 * v + phase));
@@ -27,7 +29,8 @@ unsigned char Channel(double u, double v, uint32_t channel) {
 
 }  // namespace
 
-std::vector<unsigned char> NaturalFrame(uint32_t width, uint32_t height) {
+std::vector<unsigned char> NaturalFrame(uint32_t width, uint32_t height)
+{
     std::vector<unsigned char> frame(size_t{width} * height * 4);
     unsigned char* pixel = frame.data();
     for (uint32_t y = 0; y < height; ++y) {

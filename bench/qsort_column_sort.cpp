@@ -7,7 +7,8 @@
 
 #include "line_sort_internal.h"
 
-void QsortColumnSortAverage(unsigned char* pixels, uint32_t width, uint32_t height) {
+void QsortColumnSortAverage(unsigned char* pixels, uint32_t width, uint32_t height)
+{
     std::vector<unsigned char> lines(size_t{width} * height * 4);
     for (size_t x = 0; x < width; ++x) {
         for (size_t y = 0; y < height; ++y) {

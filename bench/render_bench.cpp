@@ -14,7 +14,8 @@
 
 namespace {
 
-PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
+PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size)
+{
     PF_LayerDef world{};
     world.data = pixels.data();
     world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
@@ -23,11 +24,13 @@ PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
     return world;
 }
 
-void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
+void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings)
+{
     std::vector<PF_Pixel> inputPixels = HostFrame(size);
     std::vector<PF_Pixel> outputPixels(inputPixels.size(), PF_Pixel{1, 1, 1, 1});
     PF_LayerDef output = World(outputPixels, size);
-    RenderParams params(World(inputPixels, size), {settings.mode, settings.orientation, settings.comparator, kThreshold});
+    RenderParams params(World(inputPixels, size),
+                        {settings.mode, settings.orientation, settings.comparator, kThreshold});
     FakeHost host;
     StartPeakMemory();
     if (host.Send(PF_Cmd_RENDER, params.List(), &output) != PF_Err_NONE) {
@@ -44,7 +47,8 @@ void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings) {
 
 }  // namespace
 
-void RegisterRenderBenchmarks() {
+void RegisterRenderBenchmarks()
+{
     for (const FrameSize size : kFrameSizes) {
         for (const RenderCase settings : RenderCases()) {
             benchmark::RegisterBenchmark(RenderCaseName(size, "render", settings).c_str(), RenderFrame, size, settings)

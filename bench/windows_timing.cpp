@@ -30,27 +30,36 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double MillisecondsOf(const std::function<void()>& run) {
+double MillisecondsOf(const std::function<void()>& run)
+{
     const Clock::time_point start = Clock::now();
     run();
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 template <typename Function>
-Function Export(HMODULE module, const char* name) {
+Function Export(HMODULE module, const char* name)
+{
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-PF_Err NoProgress(PF_ProgPtr, A_long, A_long) { return PF_Err_NONE; }
+PF_Err NoProgress(PF_ProgPtr, A_long, A_long)
+{
+    return PF_Err_NONE;
+}
 
 // A render asks for no suite, but the host must offer its basic suite.
-SPErr RefuseSuite(const char*, int32_t, const void**) { return 1; }
+SPErr RefuseSuite(const char*, int32_t, const void**)
+{
+    return 1;
+}
 SPBasicSuite basicSuite{RefuseSuite};
 
 // One render of a frame through EntryPointFunc, the host's records set up once.
 struct HostRender {
     HostRender(PF_EntryPointFunc entry, FrameSize size, RenderCase settings)
-        : entry(entry), input(HostFrame(size)), output(input.size(), PF_Pixel{1, 1, 1, 1}) {
+        : entry(entry), input(HostFrame(size)), output(input.size(), PF_Pixel{1, 1, 1, 1})
+    {
         inData.inter.progress = NoProgress;
         inData.pica_basicP = &basicSuite;
         inData.width = static_cast<A_long>(size.width);
@@ -65,7 +74,8 @@ struct HostRender {
         defs[ThresholdParam].u.sd.value = kThreshold;
         for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
     }
-    static PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size) {
+    static PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size)
+    {
         PF_LayerDef world{};
         world.data = pixels.data();
         world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
@@ -73,7 +83,8 @@ struct HostRender {
         world.height = static_cast<A_long>(size.height);
         return world;
     }
-    bool operator()() {
+    bool operator()()
+    {
         PF_OutData outData{};
         return entry(PF_Cmd_RENDER, &inData, &outData, params, &outputWorld, nullptr) == PF_Err_NONE;
     }
@@ -95,7 +106,8 @@ struct Frei0rRender {
         decltype(&f0r_update) update;
     };
     Frei0rRender(const Plugin& plugin, FrameSize size, RenderCase settings)
-        : plugin(plugin), input(size.width * size.height), output(input.size()) {
+        : plugin(plugin), input(size.width * size.height), output(input.size())
+    {
         std::memcpy(input.data(), InputFrame(size).data(), input.size() * 4);
         instance = plugin.construct(size.width, size.height);
         const PF_ParamValue choices[] = {settings.mode, settings.orientation, settings.comparator};
@@ -108,7 +120,8 @@ struct Frei0rRender {
         plugin.setParam(instance, &threshold, 3);
     }
     ~Frei0rRender() { plugin.destruct(instance); }
-    bool operator()() {
+    bool operator()()
+    {
         plugin.update(instance, 0, input.data(), output.data());
         return true;
     }
@@ -125,7 +138,8 @@ struct TimedCase {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <Talvenor.aex> [<talvenor.dll> or -] [rounds] [filter]\n", argv[0]);
         return 2;
@@ -140,10 +154,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "FAIL: cannot load the modules (Windows error %lu)\n", GetLastError());
         return 1;
     }
-    const Frei0rRender::Plugin plugin = frei0r ? Frei0rRender::Plugin{
-        Export<decltype(&f0r_construct)>(frei0r, "f0r_construct"), Export<decltype(&f0r_destruct)>(frei0r, "f0r_destruct"),
-        Export<decltype(&f0r_set_param_value)>(frei0r, "f0r_set_param_value"), Export<decltype(&f0r_update)>(frei0r, "f0r_update")}
-                                               : Frei0rRender::Plugin{};
+    const Frei0rRender::Plugin plugin =
+        frei0r ? Frei0rRender::Plugin{Export<decltype(&f0r_construct)>(frei0r, "f0r_construct"),
+                                      Export<decltype(&f0r_destruct)>(frei0r, "f0r_destruct"),
+                                      Export<decltype(&f0r_set_param_value)>(frei0r, "f0r_set_param_value"),
+                                      Export<decltype(&f0r_update)>(frei0r, "f0r_update")}
+               : Frei0rRender::Plugin{};
     if (frei0r) Export<decltype(&f0r_init)>(frei0r, "f0r_init")();
 
     std::vector<TimedCase> cases;

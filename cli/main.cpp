@@ -49,8 +49,7 @@ struct RenderArguments {
     std::vector<CLI::Option*> options;
 };
 
-void AddParameterOptions(CLI::App& render, const std::vector<DeclaredParameter>& parameters,
-                         RenderArguments& arguments)
+void AddParameterOptions(CLI::App& render, const std::vector<DeclaredParameter>& parameters, RenderArguments& arguments)
 {
     arguments.texts.resize(parameters.size());
     arguments.options.assign(parameters.size(), nullptr);
@@ -69,9 +68,10 @@ void AddRenderArguments(CLI::App& render, const LoadedEffect* effect, RenderArgu
     render.add_option("IN", arguments.first, "the image to read: PNG, JPEG, BMP or TGA (with --demo: OUT)")
         ->type_name("FILE")
         ->required();
-    render.add_option("OUT", arguments.second,
-                      "the image to write, in the format its ending names: .png, .jpg or .jpeg (JPEG, quality 90, "
-                      "no alpha), .bmp or .tga")
+    render
+        .add_option("OUT", arguments.second,
+                    "the image to write, in the format its ending names: .png, .jpg or .jpeg (JPEG, quality 90, "
+                    "no alpha), .bmp or .tga")
         ->type_name("FILE");
     render.add_flag("--demo", arguments.demo, "render the built-in 1280 x 720 demo picture; give only OUT");
     if (effect) AddParameterOptions(render, effect->session.Parameters(), arguments);

@@ -7,30 +7,35 @@
 #include <algorithm>
 #include <cstdint>
 
-constexpr int32_t kByteKeyLimit = 255;                   // the largest key of the four byte-sized keys
-constexpr int32_t kProductKeyLimit = 255 * 255 * 255;    // the largest KeyProduct
+constexpr int32_t kByteKeyLimit = 255;                 // the largest key of the four byte-sized keys
+constexpr int32_t kProductKeyLimit = 255 * 255 * 255;  // the largest KeyProduct
 
 // (b0 + b1 + b2) / 3, truncated.
-inline int32_t KeyAverage(const unsigned char* pixel) {
+inline int32_t KeyAverage(const unsigned char* pixel)
+{
     return (int32_t{pixel[0]} + pixel[1] + pixel[2]) / 3;
 }
 
 // b0 * b1 * b2.
-inline int32_t KeyProduct(const unsigned char* pixel) {
+inline int32_t KeyProduct(const unsigned char* pixel)
+{
     return int32_t{pixel[0]} * pixel[1] * pixel[2];
 }
 
 // The largest colour byte.
-inline int32_t KeyMaxChannel(const unsigned char* pixel) {
+inline int32_t KeyMaxChannel(const unsigned char* pixel)
+{
     return std::max({pixel[0], pixel[1], pixel[2]});
 }
 
 // The smallest colour byte.
-inline int32_t KeyMinChannel(const unsigned char* pixel) {
+inline int32_t KeyMinChannel(const unsigned char* pixel)
+{
     return std::min({pixel[0], pixel[1], pixel[2]});
 }
 
 // b0 ^ b1 ^ b2.
-inline int32_t KeyXor(const unsigned char* pixel) {
+inline int32_t KeyXor(const unsigned char* pixel)
+{
     return pixel[0] ^ pixel[1] ^ pixel[2];
 }

@@ -8,8 +8,9 @@
 // read and written once per pass.
 #include "line_sort_internal.h"
 
-unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass,
-                            int32_t firstLine, int32_t lineCount) {
+unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                            int32_t lineCount)
+{
     const size_t rowBytes = size_t{image.width} * kPixelBytes;
     if (pass.direction == SortDirection::Row) {
         unsigned char* rows = image.pixels + static_cast<size_t>(firstLine) * rowBytes;
@@ -26,7 +27,8 @@ unsigned char* ExtractLines(const SortSource& from, const SortImage& image, cons
     return pass.scratch.block;
 }
 
-void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass) {
+void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass)
+{
     for (int32_t i = 0; i < lineCount; ++i) {
         const size_t firstPixel = static_cast<size_t>(i) * static_cast<size_t>(pass.lineLength);
         pass.lineFunction(PixelAt(lines, firstPixel), pass);
@@ -34,9 +36,10 @@ void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass
 }
 
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
-                  const unsigned char* lines) {
+                  const unsigned char* lines)
+{
     if (pass.direction == SortDirection::Column) {
-        TransposePixels(PixelAt(image.pixels, static_cast<size_t>(firstLine)), image.width, lines,
-                        image.height, static_cast<size_t>(lineCount), image.height);
+        TransposePixels(PixelAt(image.pixels, static_cast<size_t>(firstLine)), image.width, lines, image.height,
+                        static_cast<size_t>(lineCount), image.height);
     }
 }

@@ -7,13 +7,15 @@
 
 namespace {
 
-int32_t* LineKeys(const unsigned char* line, const LineSorter& pass) {
+int32_t* LineKeys(const unsigned char* line, const LineSorter& pass)
+{
     int32_t* keys = pass.scratch.keys;
     pass.stretchKeyFunction(line, pass.lineLength, keys);
     return keys;
 }
 
-void SortRuns(unsigned char* line, const LineSorter& pass, RunScanner findStart, RunScanner runLength) {
+void SortRuns(unsigned char* line, const LineSorter& pass, RunScanner findStart, RunScanner runLength)
+{
     const int32_t length = pass.lineLength;
     const int32_t threshold = pass.options->threshold;
     int32_t* keys = LineKeys(line, pass);
@@ -28,14 +30,17 @@ void SortRuns(unsigned char* line, const LineSorter& pass, RunScanner findStart,
 
 }  // namespace
 
-void SortHighlightRuns(unsigned char* line, const LineSorter& pass) {
+void SortHighlightRuns(unsigned char* line, const LineSorter& pass)
+{
     SortRuns(line, pass, FindHighlightStart, HighlightRunLength);
 }
 
-void SortShadowRuns(unsigned char* line, const LineSorter& pass) {
+void SortShadowRuns(unsigned char* line, const LineSorter& pass)
+{
     SortRuns(line, pass, FindShadowStart, ShadowRunLength);
 }
 
-void SortWholeLine(unsigned char* line, const LineSorter& pass) {
+void SortWholeLine(unsigned char* line, const LineSorter& pass)
+{
     SortPixels(line, LineKeys(line, pass), pass.lineLength, pass);
 }

@@ -10,12 +10,11 @@ namespace {
 
 // A pass whose record or scratch cannot be allocated is left out of the chain,
 // and the frame stays as the previous pass left it.
-LineSorter* MakePassChain(const SortImage& image, const SortOptions& options) {
+LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
+{
     switch (options.direction) {
-    case SortDirection::Row:
-        return MakeLineSorter(image, options, SortDirection::Row);
-    case SortDirection::Column:
-        return MakeLineSorter(image, options, SortDirection::Column);
+    case SortDirection::Row: return MakeLineSorter(image, options, SortDirection::Row);
+    case SortDirection::Column: return MakeLineSorter(image, options, SortDirection::Column);
     default: {  // Both, and any value outside the named ones: rows, then columns
         LineSorter* rows = MakeLineSorter(image, options, SortDirection::Row);
         LineSorter* columns = MakeLineSorter(image, options, SortDirection::Column);
@@ -28,7 +27,8 @@ LineSorter* MakePassChain(const SortImage& image, const SortOptions& options) {
     }
 }
 
-void RunPass(const SortSource& from, const SortImage& image, const LineSorter& pass) {
+void RunPass(const SortSource& from, const SortImage& image, const LineSorter& pass)
+{
     int32_t firstLine = 0;
     while (firstLine < pass.lineCount) {
         const int32_t lineCount = std::min(pass.blockLines, pass.lineCount - firstLine);
@@ -39,14 +39,16 @@ void RunPass(const SortSource& from, const SortImage& image, const LineSorter& p
     }
 }
 
-void RunPasses(const LineSorter* first, const SortImage& image) {
+void RunPasses(const LineSorter* first, const SortImage& image)
+{
     const SortSource inPlace{image.pixels, size_t{image.width} * kPixelBytes};
     for (const LineSorter* pass = first; pass != nullptr; pass = pass->next) {
         RunPass(inPlace, image, *pass);
     }
 }
 
-void CopyRows(const SortSource& source, const SortImage& image) {
+void CopyRows(const SortSource& source, const SortImage& image)
+{
     const size_t rowBytes = size_t{image.width} * kPixelBytes;
     for (uint32_t row = 0; row < image.height; ++row) {
         std::memcpy(image.pixels + row * rowBytes, source.pixels + row * source.rowBytes, rowBytes);
@@ -55,7 +57,8 @@ void CopyRows(const SortSource& source, const SortImage& image) {
 
 }  // namespace
 
-void SortLines(const SortImage& image, const SortOptions& options) {
+void SortLines(const SortImage& image, const SortOptions& options)
+{
     if (image.width == 0 || image.height == 0) {
         return;
     }
@@ -64,7 +67,8 @@ void SortLines(const SortImage& image, const SortOptions& options) {
     FreeLineSorters(chain);
 }
 
-void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options) {
+void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options)
+{
     if (image.width == 0 || image.height == 0) {
         return;
     }
@@ -86,7 +90,8 @@ struct RowSorter {
     LineSorter* pass;
 };
 
-RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options) {
+RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options)
+{
     if (width > static_cast<uint32_t>(INT32_MAX)) {
         return nullptr;
     }
@@ -101,11 +106,13 @@ RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options) {
     return sorter;
 }
 
-void SortRow(RowSorter* sorter, unsigned char* row) {
+void SortRow(RowSorter* sorter, unsigned char* row)
+{
     sorter->pass->lineFunction(row, *sorter->pass);
 }
 
-void FreeRowSorter(RowSorter* sorter) {
+void FreeRowSorter(RowSorter* sorter)
+{
     if (sorter != nullptr) {
         FreeLineSorters(sorter->pass);
         delete sorter;

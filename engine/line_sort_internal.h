@@ -76,27 +76,30 @@ struct LineSorter {
     LineSorter* next;                       // the pass that runs after this one, or null
 };
 
-inline unsigned char* PixelAt(unsigned char* first, size_t index) {
+inline unsigned char* PixelAt(unsigned char* first, size_t index)
+{
     return first + index * kPixelBytes;
 }
-inline const unsigned char* PixelAt(const unsigned char* first, size_t index) {
+inline const unsigned char* PixelAt(const unsigned char* first, size_t index)
+{
     return first + index * kPixelBytes;
 }
 
 // A whole pixel as one 32-bit word, so that pixels move with single loads and
 // stores; the byte order within the word does not matter, only that it travels.
-inline uint32_t LoadPixel(const unsigned char* pixel) {
+inline uint32_t LoadPixel(const unsigned char* pixel)
+{
     uint32_t word;
     std::memcpy(&word, pixel, kPixelBytes);
     return word;
 }
-inline void StorePixel(unsigned char* pixel, uint32_t word) {
+inline void StorePixel(unsigned char* pixel, uint32_t word)
+{
     std::memcpy(pixel, &word, kPixelBytes);
 }
 
 // Passes: null when the record or its scratch cannot be allocated.
-LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
-                           SortDirection passDirection);
+LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options, SortDirection passDirection);
 void FreeLineSorters(LineSorter* first);
 
 // Line blocks: lines firstLine to firstLine + lineCount - 1 of the pass, at
@@ -105,8 +108,8 @@ void FreeLineSorters(LineSorter* first);
 // rows for a row pass (copied there first from another source), the filled block
 // buffer for a column pass. RestoreLines writes them back to their place in the
 // image.
-unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass,
-                            int32_t firstLine, int32_t lineCount);
+unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                            int32_t lineCount);
 void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass);
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
                   const unsigned char* lines);
@@ -114,8 +117,8 @@ void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstL
 // Copies a rows x columns grid of pixels into target as its transpose: target
 // pixel c * targetStride + r = source pixel r * sourceStride + c, strides in
 // pixels. Works tile by tile so that both sides stay in cache.
-void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source,
-                     size_t sourceStride, size_t rows, size_t columns);
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
+                     size_t rows, size_t columns);
 
 // Sorts count consecutive pixels ascending by their stored keys, stably: pixels
 // with equal keys keep their order. keys[i] is the key of pixel i, from 0 to the

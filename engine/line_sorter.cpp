@@ -17,48 +17,43 @@ struct KeyChoice {
 };
 
 // Any mode value outside the named ones sorts whole lines.
-LineFunction LineFunctionFor(SortMode mode) {
+LineFunction LineFunctionFor(SortMode mode)
+{
     switch (mode) {
-    case SortMode::Highlights:
-        return SortHighlightRuns;
-    case SortMode::Shadows:
-        return SortShadowRuns;
-    default:
-        return SortWholeLine;
+    case SortMode::Highlights: return SortHighlightRuns;
+    case SortMode::Shadows: return SortShadowRuns;
+    default: return SortWholeLine;
     }
 }
 
 // The swap is deliberate: the user's "Min" orders by the largest colour byte and
 // "Max" by the smallest. Any value outside the named ones orders by XOR.
-KeyChoice KeyChoiceFor(SortComparator comparator) {
+KeyChoice KeyChoiceFor(SortComparator comparator)
+{
     switch (comparator) {
-    case SortComparator::Average:
-        return {KeyAverage, CompareAverage, StretchKeysAverage, kByteKeyLimit};
-    case SortComparator::Multiply:
-        return {KeyProduct, CompareProduct, StretchKeysProduct, kProductKeyLimit};
-    case SortComparator::Min:
-        return {KeyMaxChannel, CompareMaxChannel, StretchKeysMaxChannel, kByteKeyLimit};
-    case SortComparator::Max:
-        return {KeyMinChannel, CompareMinChannel, StretchKeysMinChannel, kByteKeyLimit};
-    default:
-        return {KeyXor, CompareXor, StretchKeysXor, kByteKeyLimit};
+    case SortComparator::Average: return {KeyAverage, CompareAverage, StretchKeysAverage, kByteKeyLimit};
+    case SortComparator::Multiply: return {KeyProduct, CompareProduct, StretchKeysProduct, kProductKeyLimit};
+    case SortComparator::Min: return {KeyMaxChannel, CompareMaxChannel, StretchKeysMaxChannel, kByteKeyLimit};
+    case SortComparator::Max: return {KeyMinChannel, CompareMinChannel, StretchKeysMinChannel, kByteKeyLimit};
+    default: return {KeyXor, CompareXor, StretchKeysXor, kByteKeyLimit};
     }
 }
 
 // Keys and pixels share one block (a signed and an unsigned word may alias);
 // the pairs and the column block buffer have their own.
-bool TakeScratch(LineScratch& scratch, int32_t lineLength, int32_t blockLines, bool rowPass) {
+bool TakeScratch(LineScratch& scratch, int32_t lineLength, int32_t blockLines, bool rowPass)
+{
     const size_t length = static_cast<size_t>(lineLength);
     uint32_t* words = new (std::nothrow) uint32_t[2 * length];
     uint64_t* pairs = new (std::nothrow) uint64_t[2 * length];
     unsigned char* block =
         rowPass ? nullptr : new (std::nothrow) unsigned char[static_cast<size_t>(blockLines) * length * kPixelBytes];
-    scratch = LineScratch{reinterpret_cast<int32_t*>(words), words == nullptr ? nullptr : words + length, pairs,
-                          block};
+    scratch = LineScratch{reinterpret_cast<int32_t*>(words), words == nullptr ? nullptr : words + length, pairs, block};
     return words != nullptr && pairs != nullptr && (rowPass || block != nullptr);
 }
 
-void ReleaseScratch(const LineScratch& scratch) {
+void ReleaseScratch(const LineScratch& scratch)
+{
     delete[] reinterpret_cast<uint32_t*>(scratch.keys);
     delete[] scratch.pairs;
     delete[] scratch.block;
@@ -66,14 +61,15 @@ void ReleaseScratch(const LineScratch& scratch) {
 
 }  // namespace
 
-int32_t ColumnBlockLines(uint32_t height) {
+int32_t ColumnBlockLines(uint32_t height)
+{
     const size_t fitting = kColumnBlockBytes / (size_t{height} * kPixelBytes);
     const size_t steps = std::max<size_t>(1, fitting / kColumnBlockStep);
     return static_cast<int32_t>(std::min<size_t>(steps * kColumnBlockStep, kColumnBlockMost));
 }
 
-LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
-                           SortDirection passDirection) {
+LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options, SortDirection passDirection)
+{
     const bool rowPass = passDirection == SortDirection::Row;
     const int32_t width = static_cast<int32_t>(image.width);
     const int32_t height = static_cast<int32_t>(image.height);
@@ -101,7 +97,8 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options,
     return pass;
 }
 
-void FreeLineSorters(LineSorter* first) {
+void FreeLineSorters(LineSorter* first)
+{
     while (first != nullptr) {
         LineSorter* next = first->next;
         ReleaseScratch(first->scratch);

@@ -11,7 +11,8 @@ namespace {
 constexpr int32_t kScanBlock = 32;
 
 template <typename StopTest>
-int32_t IndexOfFirst(const int32_t* keys, int32_t n, StopTest stops) {
+int32_t IndexOfFirst(const int32_t* keys, int32_t n, StopTest stops)
+{
     int32_t block = 0;
     for (; block + kScanBlock <= n; block += kScanBlock) {
         int32_t stopping = 0;
@@ -32,18 +33,22 @@ int32_t IndexOfFirst(const int32_t* keys, int32_t n, StopTest stops) {
 
 }  // namespace
 
-int32_t FindHighlightStart(const int32_t* keys, int32_t n, int32_t threshold) {
+int32_t FindHighlightStart(const int32_t* keys, int32_t n, int32_t threshold)
+{
     return IndexOfFirst(keys, n, [threshold](int32_t k) { return k > threshold; });
 }
 
-int32_t HighlightRunLength(const int32_t* keys, int32_t n, int32_t threshold) {
+int32_t HighlightRunLength(const int32_t* keys, int32_t n, int32_t threshold)
+{
     return IndexOfFirst(keys, n, [threshold](int32_t k) { return k <= threshold; });
 }
 
-int32_t FindShadowStart(const int32_t* keys, int32_t n, int32_t threshold) {
+int32_t FindShadowStart(const int32_t* keys, int32_t n, int32_t threshold)
+{
     return IndexOfFirst(keys, n, [threshold](int32_t k) { return k < threshold; });
 }
 
-int32_t ShadowRunLength(const int32_t* keys, int32_t n, int32_t threshold) {
+int32_t ShadowRunLength(const int32_t* keys, int32_t n, int32_t threshold)
+{
     return IndexOfFirst(keys, n, [threshold](int32_t k) { return k >= threshold; });
 }

@@ -21,7 +21,8 @@ struct KeySpan {
     uint32_t spread;  // greatest key minus least key
 };
 
-KeySpan SpanOf(const int32_t* keys, int32_t count) {
+KeySpan SpanOf(const int32_t* keys, int32_t count)
+{
     int32_t least = keys[0];
     int32_t greatest = keys[0];
     for (int32_t i = 1; i < count; ++i) {
@@ -31,15 +32,15 @@ KeySpan SpanOf(const int32_t* keys, int32_t count) {
     return {least, static_cast<uint32_t>(greatest) - static_cast<uint32_t>(least)};
 }
 
-void InsertionSort(unsigned char* first, int32_t* keys, int32_t count) {
+void InsertionSort(unsigned char* first, int32_t* keys, int32_t count)
+{
     for (int32_t i = 1; i < count; ++i) {
         const int32_t key = keys[i];
         const uint32_t pixel = LoadPixel(PixelAt(first, static_cast<size_t>(i)));
         int32_t j = i;
         for (; j > 0 && keys[j - 1] > key; --j) {
             keys[j] = keys[j - 1];
-            StorePixel(PixelAt(first, static_cast<size_t>(j)),
-                       LoadPixel(PixelAt(first, static_cast<size_t>(j - 1))));
+            StorePixel(PixelAt(first, static_cast<size_t>(j)), LoadPixel(PixelAt(first, static_cast<size_t>(j - 1))));
         }
         keys[j] = key;
         StorePixel(PixelAt(first, static_cast<size_t>(j)), pixel);
@@ -53,7 +54,8 @@ void InsertionSort(unsigned char* first, int32_t* keys, int32_t count) {
 // go after those of the walks before it, so the deal stays stable.
 template <int ways>
 struct Walks {
-    explicit Walks(int32_t count) : shortest(count / ways) {
+    explicit Walks(int32_t count) : shortest(count / ways)
+    {
         for (int w = 0; w <= ways; ++w) {
             bounds[w] = static_cast<int32_t>(int64_t{count} * w / ways);
         }
@@ -64,7 +66,8 @@ struct Walks {
     // Calls visit(w, i) for every item i of every walk w, each walk in order,
     // the walks taking turns.
     template <typename Visit>
-    void Interleave(Visit visit) const {
+    void Interleave(Visit visit) const
+    {
         for (int32_t k = 0; k < shortest; ++k) {
             for (int w = 0; w < ways; ++w) {
                 visit(w, bounds[w] + k);
@@ -83,7 +86,8 @@ struct Walks {
 // false when one bucket holds all `total` items, so that dealing them out would
 // change nothing.
 template <int ways>
-bool CountsToStarts(uint32_t* starts, uint32_t buckets, uint32_t total) {
+bool CountsToStarts(uint32_t* starts, uint32_t buckets, uint32_t total)
+{
     uint32_t next = 0;
     for (uint32_t b = 0; b < buckets; ++b) {
         const uint32_t bucketStart = next;
@@ -101,7 +105,8 @@ bool CountsToStarts(uint32_t* starts, uint32_t buckets, uint32_t total) {
 
 // One bucket per key value in the span, four walks; the pixels are dealt into
 // `sorted`, then copied back.
-void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint32_t* sorted) {
+void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint32_t* sorted)
+{
     constexpr int kWays = 4;
     const Walks<kWays> walks(count);
     const uint32_t buckets = span.spread + 1;
@@ -118,20 +123,28 @@ void CountingSort(unsigned char* first, const int32_t* keys, int32_t count, KeyS
     std::memcpy(first, sorted, static_cast<size_t>(count) * kPixelBytes);
 }
 
-uint32_t DigitOf(uint32_t key, int digit) {
+uint32_t DigitOf(uint32_t key, int digit)
+{
     return (key >> (digit * kDigitBits)) & (kDigitValues - 1);
 }
 
 // A key byte of a (key, pixel) pair, taken with one shift of the whole pair
 // (DigitOf on the key half would take two, a few percent of a product sort):
 // PairDigitShift gives the shift for digit d, PairDigit the digit.
-int PairDigitShift(int digit) { return 32 + digit * kDigitBits; }
-uint32_t PairDigit(uint64_t pair, int shift) { return static_cast<uint32_t>(pair >> shift) & (kDigitValues - 1); }
+int PairDigitShift(int digit)
+{
+    return 32 + digit * kDigitBits;
+}
+uint32_t PairDigit(uint64_t pair, int shift)
+{
+    return static_cast<uint32_t>(pair >> shift) & (kDigitValues - 1);
+}
 
 // Counts the lowest `digits` key bytes of every key into counts[digit]. The
 // digit count is fixed at compile time so that the loop over them unrolls.
 template <int digits>
-void CountDigits(const int32_t* keys, int32_t count, int32_t least, uint32_t (&counts)[kMaxDigits][kDigitValues]) {
+void CountDigits(const int32_t* keys, int32_t count, int32_t least, uint32_t (&counts)[kMaxDigits][kDigitValues])
+{
     std::fill_n(&counts[0][0], digits * kDigitValues, 0u);
     for (int32_t i = 0; i < count; ++i) {
         const uint32_t key = static_cast<uint32_t>(keys[i] - least);
@@ -145,21 +158,16 @@ void CountDigits(const int32_t* keys, int32_t count, int32_t least, uint32_t (&c
 // bucket starts in starts[digit]: the bytes within the span that not every key
 // shares. Returns how many there are.
 int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&starts)[kMaxDigits][kDigitValues],
-                int (&passes)[kMaxDigits]) {
+                int (&passes)[kMaxDigits])
+{
     int digits = 1;
     while (digits < kMaxDigits && (span.spread >> (digits * kDigitBits)) != 0) {
         ++digits;
     }
     switch (digits) {  // only spans of kCountingRange or more come here: two bytes at least
-    case 2:
-        CountDigits<2>(keys, count, span.least, starts);
-        break;
-    case 3:
-        CountDigits<3>(keys, count, span.least, starts);
-        break;
-    default:
-        CountDigits<kMaxDigits>(keys, count, span.least, starts);
-        break;
+    case 2: CountDigits<2>(keys, count, span.least, starts); break;
+    case 3: CountDigits<3>(keys, count, span.least, starts); break;
+    default: CountDigits<kMaxDigits>(keys, count, span.least, starts); break;
     }
     int passCount = 0;
     for (int digit = 0; digit < digits; ++digit) {
@@ -177,7 +185,8 @@ int DigitPasses(const int32_t* keys, int32_t count, KeySpan span, uint32_t (&sta
 // have key 0) then feed two position updates at a time instead of one.
 // starts[b] is where bucket b begins; move(i, position) puts item i there.
 template <typename BucketOf, typename Move>
-void DealFromBothEnds(int32_t count, const uint32_t (&starts)[kDigitValues], BucketOf bucketOf, Move move) {
+void DealFromBothEnds(int32_t count, const uint32_t (&starts)[kDigitValues], BucketOf bucketOf, Move move)
+{
     uint32_t fronts[kDigitValues];
     uint32_t backs[kDigitValues];
     for (uint32_t b = 0; b < kDigitValues; ++b) {
@@ -199,7 +208,8 @@ void DealFromBothEnds(int32_t count, const uint32_t (&starts)[kDigitValues], Buc
 // low half. They are made in one sequential sweep, so that every pass deals the
 // same simple way: pairs to pairs, and the last pass the pixels straight back
 // into the stretch.
-void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs) {
+void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, KeySpan span, uint64_t* pairs)
+{
     uint32_t starts[kMaxDigits][kDigitValues];
     int passes[kMaxDigits];
     const int passCount = DigitPasses(keys, count, span, starts, passes);
@@ -229,7 +239,8 @@ void SortByWideKeys(unsigned char* first, const int32_t* keys, int32_t count, Ke
 
 }  // namespace
 
-void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineSorter& pass) {
+void SortPixels(unsigned char* first, int32_t* keys, int32_t count, const LineSorter& pass)
+{
     if (count < 2) {
         return;
     }

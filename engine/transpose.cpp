@@ -26,7 +26,8 @@ struct Grid {
 #if defined(__SSE2__) || defined(_M_X64)
 // Every x86-64 processor has SSE2, and compilers do not find this shuffle
 // themselves: they move the 16 pixels one by one.
-void TransposeBlock(const Grid& grid, size_t row, size_t column) {
+void TransposeBlock(const Grid& grid, size_t row, size_t column)
+{
     const auto load = [&grid, row, column](size_t r) {
         return _mm_loadu_si128(
             reinterpret_cast<const __m128i*>(PixelAt(grid.source, (row + r) * grid.sourceStride + column)));
@@ -36,17 +37,18 @@ void TransposeBlock(const Grid& grid, size_t row, size_t column) {
                          pixels);
     };
     const __m128i a = load(0), b = load(1), c = load(2), d = load(3);  // rows a0 a1 a2 a3 and so on
-    const __m128i rows01Low = _mm_unpacklo_epi32(a, b);                  // a0 b0 a1 b1
-    const __m128i rows23Low = _mm_unpacklo_epi32(c, d);                  // c0 d0 c1 d1
-    const __m128i rows01High = _mm_unpackhi_epi32(a, b);                 // a2 b2 a3 b3
-    const __m128i rows23High = _mm_unpackhi_epi32(c, d);                 // c2 d2 c3 d3
+    const __m128i rows01Low = _mm_unpacklo_epi32(a, b);                // a0 b0 a1 b1
+    const __m128i rows23Low = _mm_unpacklo_epi32(c, d);                // c0 d0 c1 d1
+    const __m128i rows01High = _mm_unpackhi_epi32(a, b);               // a2 b2 a3 b3
+    const __m128i rows23High = _mm_unpackhi_epi32(c, d);               // c2 d2 c3 d3
     store(0, _mm_unpacklo_epi64(rows01Low, rows23Low));
     store(1, _mm_unpackhi_epi64(rows01Low, rows23Low));
     store(2, _mm_unpacklo_epi64(rows01High, rows23High));
     store(3, _mm_unpackhi_epi64(rows01High, rows23High));
 }
 #else
-void TransposeBlock(const Grid& grid, size_t row, size_t column) {
+void TransposeBlock(const Grid& grid, size_t row, size_t column)
+{
     uint32_t rows[kBlock][kBlock];
     for (size_t r = 0; r < kBlock; ++r) {
         std::memcpy(rows[r], PixelAt(grid.source, (row + r) * grid.sourceStride + column), sizeof rows[r]);
@@ -58,13 +60,15 @@ void TransposeBlock(const Grid& grid, size_t row, size_t column) {
 }
 #endif
 
-void TransposeOne(const Grid& grid, size_t row, size_t column) {
+void TransposeOne(const Grid& grid, size_t row, size_t column)
+{
     StorePixel(PixelAt(grid.target, column * grid.targetStride + row),
                LoadPixel(PixelAt(grid.source, row * grid.sourceStride + column)));
 }
 
 // The tile's whole 4 x 4 blocks first, then its ragged right and bottom edges.
-void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t rowEnd, size_t columnEnd) {
+void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t rowEnd, size_t columnEnd)
+{
     const size_t blockRowEnd = firstRow + (rowEnd - firstRow) / kBlock * kBlock;
     const size_t blockColumnEnd = firstColumn + (columnEnd - firstColumn) / kBlock * kBlock;
     for (size_t row = firstRow; row < blockRowEnd; row += kBlock) {
@@ -86,8 +90,9 @@ void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t
 
 }  // namespace
 
-void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source,
-                     size_t sourceStride, size_t rows, size_t columns) {
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
+                     size_t rows, size_t columns)
+{
     const Grid grid{target, targetStride, source, sourceStride};
     // The short side is crossed whole before moving along the long side, so that
     // each stretch of the long side is visited once: a block of frame rows is

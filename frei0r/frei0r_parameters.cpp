@@ -34,7 +34,8 @@ ParameterTable MakeParameterTable()
     ParameterTable table;
     for (int index = 0; index < Frei0rThreshold; ++index) {
         table.choices[index] = SplitChoices(kPopups[index]->entries, kPopups[index]->choiceCount);
-        table.explanations[index] = DescribeChoices(table.choices[index]) + "; give a choice by its name, in any letter case, or by its number";
+        table.explanations[index] =
+            DescribeChoices(table.choices[index]) + "; give a choice by its name, in any letter case, or by its number";
         table.infos[index] = {kPopups[index]->name, F0R_PARAM_STRING, nullptr};
     }
     table.explanations[Frei0rThreshold] =

@@ -11,16 +11,11 @@ namespace {
 PF_Err Dispatch(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output)
 {
     switch (cmd) {
-    case PF_Cmd_ABOUT:
-        return About(in_data, out_data, params, output);
-    case PF_Cmd_GLOBAL_SETUP:
-        return GlobalSetup(in_data, out_data, params, output);
-    case PF_Cmd_PARAMS_SETUP:
-        return ParamsSetup(in_data, out_data, params, output);
-    case PF_Cmd_RENDER:
-        return Render(in_data, out_data, params, output);
-    default:
-        return PF_Err_NONE;
+    case PF_Cmd_ABOUT: return About(in_data, out_data, params, output);
+    case PF_Cmd_GLOBAL_SETUP: return GlobalSetup(in_data, out_data, params, output);
+    case PF_Cmd_PARAMS_SETUP: return ParamsSetup(in_data, out_data, params, output);
+    case PF_Cmd_RENDER: return Render(in_data, out_data, params, output);
+    default: return PF_Err_NONE;
     }
 }
 

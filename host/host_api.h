@@ -214,25 +214,25 @@ typedef double (*PF_BinaryMathFunc)(double, double);
 
 // The function table shared by the util callbacks' `ansi` member and the
 // "PF ANSI Suite" version 1; the callbacks add one trailing field.
-#define PF_ANSI_FUNCTIONS                                   \
-    PF_UnaryMathFunc atan;                                  \
-    PF_BinaryMathFunc atan2;                                \
-    PF_UnaryMathFunc ceil;                                  \
-    PF_UnaryMathFunc cos;                                   \
-    PF_UnaryMathFunc exp;                                   \
-    PF_UnaryMathFunc fabs;                                  \
-    PF_UnaryMathFunc floor;                                 \
-    PF_BinaryMathFunc fmod;                                 \
-    PF_BinaryMathFunc hypot;                                \
-    PF_UnaryMathFunc log;                                   \
-    PF_UnaryMathFunc log10;                                 \
-    PF_BinaryMathFunc pow;                                  \
-    PF_UnaryMathFunc sin;                                   \
-    PF_UnaryMathFunc sqrt;                                  \
-    PF_UnaryMathFunc tan;                                   \
-    int (*sprintf)(A_char* dst, const A_char* format, ...); \
-    A_char* (*strcpy)(A_char* dst, const A_char* src);      \
-    PF_UnaryMathFunc asin;                                  \
+#define PF_ANSI_FUNCTIONS                                    \
+    PF_UnaryMathFunc atan;                                   \
+    PF_BinaryMathFunc atan2;                                 \
+    PF_UnaryMathFunc ceil;                                   \
+    PF_UnaryMathFunc cos;                                    \
+    PF_UnaryMathFunc exp;                                    \
+    PF_UnaryMathFunc fabs;                                   \
+    PF_UnaryMathFunc floor;                                  \
+    PF_BinaryMathFunc fmod;                                  \
+    PF_BinaryMathFunc hypot;                                 \
+    PF_UnaryMathFunc log;                                    \
+    PF_UnaryMathFunc log10;                                  \
+    PF_BinaryMathFunc pow;                                   \
+    PF_UnaryMathFunc sin;                                    \
+    PF_UnaryMathFunc sqrt;                                   \
+    PF_UnaryMathFunc tan;                                    \
+    int (*sprintf)(A_char * dst, const A_char* format, ...); \
+    A_char* (*strcpy)(A_char * dst, const A_char* src);      \
+    PF_UnaryMathFunc asin;                                   \
     PF_UnaryMathFunc acos;
 
 struct PF_ANSICallbacks {
@@ -327,13 +327,12 @@ struct PF_OutData {
     PF_OutFlags2 out_flags2;
 };
 
-typedef PF_Err (*PF_EntryPointFunc)(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data,
-                                    PF_ParamDef* params[], PF_LayerDef* output, void* extra);
+typedef PF_Err (*PF_EntryPointFunc)(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
+                                    PF_LayerDef* output, void* extra);
 
 static_assert(sizeof(void*) == 8, "Talvenor targets 64-bit hosts only");
 
-static_assert(sizeof(PF_Pixel) == 4 && offsetof(PF_Pixel, alpha) == 0 && offsetof(PF_Pixel, blue) == 3,
-              "PF_Pixel");
+static_assert(sizeof(PF_Pixel) == 4 && offsetof(PF_Pixel, alpha) == 0 && offsetof(PF_Pixel, blue) == 3, "PF_Pixel");
 static_assert(sizeof(PF_Rect) == 16 && sizeof(PF_Point) == 8 && sizeof(PF_RationalScale) == 8, "small records");
 static_assert(sizeof(PF_SoundWorld) == 32 && offsetof(PF_SoundWorld, dataP) == 24, "PF_SoundWorld");
 

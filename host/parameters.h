@@ -69,6 +69,7 @@ static_assert(SettingOfChoice<Comparator>(ComparatorAverage) == Comparator::Aver
                   SettingOfChoice<Comparator>(ComparatorXor) == Comparator::Xor &&
                   SettingOfChoice<Comparator>(ComparatorDeclaration.choiceCount) == Comparator::Other,
               "Comparator choices");
-static_assert(ModeDeclaration.defaultChoice == ModeHighlights && OrientationDeclaration.defaultChoice == OrientationColumn &&
+static_assert(ModeDeclaration.defaultChoice == ModeHighlights &&
+                  OrientationDeclaration.defaultChoice == OrientationColumn &&
                   ComparatorDeclaration.defaultChoice == ComparatorAverage,
               "defaults");

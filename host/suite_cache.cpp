@@ -1,8 +1,7 @@
 // Acquire-on-first-use, release-at-destruction cache of the host's suites.
 #include "suite_cache.h"
 
-SuiteCache::SuiteCache(const SPBasicSuite* basic)
-    : basic_(basic), slots_{{kPFANSISuite, kPFANSISuiteVersion1, nullptr}}
+SuiteCache::SuiteCache(const SPBasicSuite* basic) : basic_(basic), slots_{{kPFANSISuite, kPFANSISuiteVersion1, nullptr}}
 {
     if (!basic_) throw PF_Err(PF_Err_BAD_CALLBACK_PARAM);
 }

@@ -24,7 +24,8 @@ void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pi
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
                           static_cast<uint32_t>(input.height), 4};
     if (input.order == PixelOrder::Rgba && settings.orientation != Orientation::Column) {
-        const SortSource source{reinterpret_cast<const unsigned char*>(input.first), static_cast<size_t>(input.rowBytes)};
+        const SortSource source{reinterpret_cast<const unsigned char*>(input.first),
+                                static_cast<size_t>(input.rowBytes)};
         SortLinesFrom(source, image, MakeSortOptions(settings));
         return;
     }
@@ -55,8 +56,6 @@ PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, 
         CopyRows(input, arranged, input.order);
         ShufflePixels(arranged, static_cast<size_t>(PixelCount(input)));
         return input.order;
-    default:
-        SortLinesOfFrame(input, settings, arranged);
-        return PixelOrder::Rgba;
+    default: SortLinesOfFrame(input, settings, arranged); return PixelOrder::Rgba;
     }
 }

@@ -102,8 +102,8 @@ void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted)
     }
     std::array<size_t, kKeyValues> next = FirstPositions(chunkCounts);
     for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
-        PlaceChunk(ChunkOf(frame, chunkRows, chunk), keys.get() + chunk * chunkPixels, chunkCounts[chunk],
-                   buffer.get(), next, sorted);
+        PlaceChunk(ChunkOf(frame, chunkRows, chunk), keys.get() + chunk * chunkPixels, chunkCounts[chunk], buffer.get(),
+                   next, sorted);
     }
 }
 

@@ -11,9 +11,9 @@ namespace {
 std::string LastLoaderError()
 {
     char* text = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        GetLastError(), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, GetLastError(), 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string reason = length ? std::string(text, length) : "unknown reason";
     LocalFree(text);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
@@ -24,8 +24,7 @@ std::string LastLoaderError()
 
 }  // namespace
 
-EffectModule::EffectModule(const std::string& path)
-    : library_(LoadLibraryA(path.c_str())), entryPoint_(nullptr)
+EffectModule::EffectModule(const std::string& path) : library_(LoadLibraryA(path.c_str())), entryPoint_(nullptr)
 {
     if (!library_) throw std::runtime_error("cannot load effect module '" + path + "': " + LastLoaderError());
     const FARPROC symbol = GetProcAddress(static_cast<HMODULE>(library_), "EntryPointFunc");

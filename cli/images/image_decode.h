@@ -16,5 +16,4 @@
 // The largest frame a host world can hold, on either side.
 constexpr int LargestImageSide = 30000;
 
-Image DecodeImage(const unsigned char* bytes, size_t size, const std::string& name,
-                  int largestSide = LargestImageSide);
+Image DecodeImage(const unsigned char* bytes, size_t size, const std::string& name, int largestSide = LargestImageSide);

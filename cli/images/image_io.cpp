@@ -103,21 +103,29 @@ struct OutputFormat {
 };
 
 const OutputFormat OutputFormats[] = {
-    {"PNG", {".png"}, FitsPngWriter,
+    {"PNG",
+     {".png"},
+     FitsPngWriter,
      [](stbi_write_func* write, void* context, const Image& image) {
          return stbi_write_png_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data(),
                                        image.width * RgbaChannels);
      }},
-    {"JPEG", {".jpg", ".jpeg"}, FitsIntSizedWriter,
+    {"JPEG",
+     {".jpg", ".jpeg"},
+     FitsIntSizedWriter,
      [](stbi_write_func* write, void* context, const Image& image) {
          return stbi_write_jpg_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data(),
                                        JpegQuality);
      }},
-    {"BMP", {".bmp"}, FitsIntSizedWriter,
+    {"BMP",
+     {".bmp"},
+     FitsIntSizedWriter,
      [](stbi_write_func* write, void* context, const Image& image) {
          return stbi_write_bmp_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data());
      }},
-    {"TGA", {".tga"}, FitsIntSizedWriter,
+    {"TGA",
+     {".tga"},
+     FitsIntSizedWriter,
      [](stbi_write_func* write, void* context, const Image& image) {
          return stbi_write_tga_to_func(write, context, image.width, image.height, RgbaChannels, image.rgba.data());
      }},

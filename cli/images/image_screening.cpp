@@ -151,8 +151,8 @@ bool PngChunkOverruns(const unsigned char* bytes, size_t size)
 bool ReadPngHeaderSize(const unsigned char* bytes, size_t size, FrameSize* frame)
 {
     const unsigned char* ihdr = bytes + PngSignatureBytes;
-    if (!StartsAsPng(bytes, size) || size < PngSignatureBytes + PngChunkHeaderBytes + 8 ||
-        BigEndian32(ihdr) != 13 || std::memcmp(ihdr + 4, "IHDR", 4) != 0) {
+    if (!StartsAsPng(bytes, size) || size < PngSignatureBytes + PngChunkHeaderBytes + 8 || BigEndian32(ihdr) != 13 ||
+        std::memcmp(ihdr + 4, "IHDR", 4) != 0) {
         return false;
     }
     *frame = FrameSize{BigEndian32(ihdr + 8), BigEndian32(ihdr + 12)};

@@ -33,7 +33,7 @@ TEST(PixelWorldTest, HoldsImagePixelsInHostOrderRowsApartByRowbytes)
     ASSERT_EQ(layer.rowbytes, 3 * 4 + 8);
     const unsigned char* row1 = reinterpret_cast<const unsigned char*>(layer.data) + layer.rowbytes;
     const unsigned char* rgba = &image.rgba[(3 + 2) * 4];  // pixel (2, 1)
-    EXPECT_EQ(row1[2 * 4 + 0], rgba[3]);  // alpha first
+    EXPECT_EQ(row1[2 * 4 + 0], rgba[3]);                   // alpha first
     EXPECT_EQ(row1[2 * 4 + 1], rgba[0]);
     EXPECT_EQ(row1[2 * 4 + 3], rgba[2]);
 
@@ -79,7 +79,7 @@ TEST_F(ReadImageTest, GreyIsExpandedToOpaqueRgba)
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.rgba, (std::vector<unsigned char>{0, 0, 0, 255, 128, 128, 128, 255, 255, 255, 255, 255,
-                                                      1, 1, 1, 255, 2, 2, 2, 255, 3, 3, 3, 255}));
+                                                      1, 1, 1, 255, 2,   2,   2,   255, 3,   3,   3,   255}));
 }
 
 TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
@@ -98,8 +98,7 @@ TEST_F(ReadImageTest, RefusesWhatIsNoImageWithTheReason)
     const std::string fillThenTga = std::string(128, '\xFF') + tgaHeader;
     EXPECT_NE(Refusal(Written("fill.tga", fillThenTga)).find("is not a PNG, JPEG, BMP or TGA image"),
               std::string::npos);
-    EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"),
-              std::string::npos);
+    EXPECT_NE(Refusal(Written("cut.png", whole.substr(0, whole.size() - 30))).find("cannot decode"), std::string::npos);
     EXPECT_EQ(Refusal(Written("whole.png", whole)), "");
 }
 
@@ -109,8 +108,7 @@ TEST_F(ReadImageTest, RefusesAPngChunkLongerThanTheFile)
     std::string png = PngBytes(2, 2, 8, 6, std::string(18, '\0'));
     const size_t idatLength = 8 + 25;  // after the signature and the IHDR chunk
     png.replace(idatLength, 4, "\x7F\xFF\xFF\xF0");
-    EXPECT_NE(Refusal(Written("claims.png", png)).find("a PNG chunk runs past the end of the file"),
-              std::string::npos);
+    EXPECT_NE(Refusal(Written("claims.png", png)).find("a PNG chunk runs past the end of the file"), std::string::npos);
 }
 
 // A BMP may say its height is 0; a PNG of it could not even be written.
@@ -120,11 +118,11 @@ TEST_F(ReadImageTest, RefusesAnImageWithoutPixels)
     const auto put = [&bmp](size_t at, uint32_t value) {
         for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
     };
-    put(2, 54);   // file size
-    put(10, 54);  // pixel data offset
-    put(14, 40);  // info header size
-    put(18, 5);   // width
-    put(22, 0);   // height
+    put(2, 54);             // file size
+    put(10, 54);            // pixel data offset
+    put(14, 40);            // info header size
+    put(18, 5);             // width
+    put(22, 0);             // height
     put(26, 1 | 24 << 16);  // one plane, 24 bits a pixel
     EXPECT_NE(Refusal(Written("flat.bmp", bmp)).find("has no pixels (5 x 0)"), std::string::npos);
 }
@@ -147,8 +145,7 @@ TEST_F(ReadImageTest, RefusesAJpegHuffmanTableOfMoreThan256Codes)
 {
     const std::string table = std::string("\xFF\xC4\x00\x13\x00", 5) + std::string(16, '\x11');
     const std::string jpeg = std::string("\xFF\xD8", 2) + table + std::string(272, '\x01') + "\xFF\xD9";
-    EXPECT_NE(Refusal(Written("tables.jpg", jpeg)).find("a Huffman table has more than 256 codes"),
-              std::string::npos);
+    EXPECT_NE(Refusal(Written("tables.jpg", jpeg)).find("a Huffman table has more than 256 codes"), std::string::npos);
 }
 
 // A baseline scan decodes with its DC and AC tables; here no segment defined the

@@ -259,7 +259,8 @@ TEST_F(TalvenorRunTest, BadInputFailsWithOneClearLineAndWritesNothing)
         {{"render", PathOf("empty.png"), out}, "'" + PathOf("empty.png") + "' is empty"},
         {{"render", PathOf("notes.png"), out}, "is not a PNG, JPEG, BMP or TGA image"},
         {{"render", PathOf("cut.png"), out}, "cannot decode '" + PathOf("cut.png") + "'"},
-        {{"render", PathOf("huge.png"), out}, "is 100000 x 100000 pixels, larger than the largest frame, 30000 x 30000"},
+        {{"render", PathOf("huge.png"), out},
+         "is 100000 x 100000 pixels, larger than the largest frame, 30000 x 30000"},
         {{"render", in, out, "--mode", "sideways"},
          "--mode 'sideways' is not a valid choice; choose 1 Simple Sort, 2 Random, 3 Highlights, 4 Shadows, "
          "5 All pixels, 6"},

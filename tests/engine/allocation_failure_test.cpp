@@ -14,15 +14,17 @@ int nothrowRequests = 0;  // nothrow requests of the last SortedWithRefusal
 // The frame after a call of SortLines (or of `sort`) in which nothrow request number `refused`
 // (or none, for -1) is refused; nothrowRequests then holds the call's requests.
 template <typename Sort = decltype(SortedCopy)>
-Frame SortedWithRefusal(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options,
-                        int refused, Sort sort = SortedCopy) {
+Frame SortedWithRefusal(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options, int refused,
+                        Sort sort = SortedCopy)
+{
     ArmAllocationFailure(refused + 1, CountedAllocations::NothrowOnly);
     Frame sorted = sort(frame, width, height, options);
     nothrowRequests = static_cast<int>(DisarmAllocationFailure());
     return sorted;
 }
 
-TEST(AllocationFailure, RefusedBlockLeavesItsPassOut) {
+TEST(AllocationFailure, RefusedBlockLeavesItsPassOut)
+{
     std::mt19937 random(5);
     const uint32_t width = 37, height = 23;  // two column blocks
     const Frame frame = RandomFrame(random, size_t{width} * height, false);
@@ -51,7 +53,8 @@ TEST(AllocationFailure, RefusedBlockLeavesItsPassOut) {
 // SortLinesFrom whose first pass is refused its memory still leaves the plain
 // copy of its source (a Both call is covered above), and a RowSorter refused
 // any of its blocks is not made.
-TEST(AllocationFailure, RefusedFirstPassOfSortLinesFromLeavesTheCopy) {
+TEST(AllocationFailure, RefusedFirstPassOfSortLinesFromLeavesTheCopy)
+{
     std::mt19937 random(6);
     const uint32_t width = 37, height = 23;
     const Frame frame = RandomFrame(random, size_t{width} * height, false);

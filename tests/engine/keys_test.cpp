@@ -7,11 +7,15 @@
 
 namespace {
 
-int Sign(int64_t value) { return (value > 0) - (value < 0); }
+int Sign(int64_t value)
+{
+    return (value > 0) - (value < 0);
+}
 
-TEST(Keys, DocumentedValues) {
-    const Pixel almostBlack{1, 1, 0, 0}, dim{2, 2, 1, 0}, white{255, 255, 255, 0},
-        yellow{255, 255, 0, 0}, grey7{7, 7, 7, 0};
+TEST(Keys, DocumentedValues)
+{
+    const Pixel almostBlack{1, 1, 0, 0}, dim{2, 2, 1, 0}, white{255, 255, 255, 0}, yellow{255, 255, 0, 0},
+        grey7{7, 7, 7, 0};
     EXPECT_EQ(KeyAverage(almostBlack.data()), 0);
     EXPECT_EQ(KeyAverage(dim.data()), 1);
     EXPECT_EQ(KeyXor(white.data()), 255);
@@ -22,7 +26,8 @@ TEST(Keys, DocumentedValues) {
 
 // Every comparator value, out-of-range ones included, selects a key and its twin
 // comparator that agree with the key's definition on random pixels.
-TEST(Keys, SelectedKeyAndComparatorFollowDefinition) {
+TEST(Keys, SelectedKeyAndComparatorFollowDefinition)
+{
     std::mt19937 random(7);
     Frame pixels = RandomFrame(random, 2000, false);
     const Frame fewValues = RandomFrame(random, 2000, true);
@@ -46,7 +51,8 @@ TEST(Keys, SelectedKeyAndComparatorFollowDefinition) {
 }
 
 // "Min" orders by the largest colour byte and "Max" by the smallest.
-TEST(Keys, MinAndMaxAreSwapped) {
+TEST(Keys, MinAndMaxAreSwapped)
+{
     const Frame redThenGrey{{200, 10, 10, 1}, {100, 100, 100, 2}};
     const Frame greyThenRed{redThenGrey[1], redThenGrey[0]};
     const SortOptions min{SortDirection::Row, SortComparator::Min, SortMode::AllPixels, 0};

@@ -13,8 +13,8 @@ const std::vector<int32_t> kWorkedLine{10, 90, 60, 80, 45, 70, 50, 20};
 
 // Sorts a line of grey pixels by Average, once as a row and once as a column,
 // and returns the keys after each.
-std::vector<std::vector<int32_t>> SortGreyLine(const std::vector<int32_t>& keys, SortMode mode,
-                                               int32_t threshold) {
+std::vector<std::vector<int32_t>> SortGreyLine(const std::vector<int32_t>& keys, SortMode mode, int32_t threshold)
+{
     const auto n = static_cast<uint32_t>(keys.size());
     const SortOptions rows{SortDirection::Row, SortComparator::Average, mode, threshold};
     const SortOptions columns{SortDirection::Column, SortComparator::Average, mode, threshold};
@@ -22,7 +22,8 @@ std::vector<std::vector<int32_t>> SortGreyLine(const std::vector<int32_t>& keys,
             KeysOf(SortedCopy(GreyPixels(keys), 1, n, columns), SortComparator::Average)};
 }
 
-TEST(SortLinesExamples, WorkedLines) {
+TEST(SortLinesExamples, WorkedLines)
+{
     using Keys = std::vector<int32_t>;
     const Keys highlights{10, 60, 80, 90, 45, 50, 70, 20};
     const Keys whole{10, 20, 45, 50, 60, 70, 80, 90};
@@ -43,12 +44,12 @@ TEST(SortLinesExamples, WorkedLines) {
 
 // The product key is compared with the threshold unscaled: (7, 7, 7) has key 343
 // and lies above 255, while a pixel with a zero byte has key 0.
-TEST(SortLinesExamples, MultiplyAgainstThreshold255) {
-    const Pixel p512{8, 8, 8, 1}, p343{7, 7, 7, 2}, zeroByte{255, 0, 255, 3},
-        white{255, 255, 255, 4}, other343{7, 7, 7, 5};
+TEST(SortLinesExamples, MultiplyAgainstThreshold255)
+{
+    const Pixel p512{8, 8, 8, 1}, p343{7, 7, 7, 2}, zeroByte{255, 0, 255, 3}, white{255, 255, 255, 4},
+        other343{7, 7, 7, 5};
     const Frame line{p512, p343, zeroByte, white, other343};
-    const SortOptions highlights{SortDirection::Row, SortComparator::Multiply,
-                                 SortMode::Highlights, 255};
+    const SortOptions highlights{SortDirection::Row, SortComparator::Multiply, SortMode::Highlights, 255};
     EXPECT_EQ(SortedCopy(line, 5, 1, highlights), (Frame{p343, p512, zeroByte, other343, white}));
     const SortOptions atZero{SortDirection::Row, SortComparator::Multiply, SortMode::Highlights, 0};
     EXPECT_EQ(SortedCopy(line, 5, 1, atZero)[2], zeroByte);
@@ -56,19 +57,20 @@ TEST(SortLinesExamples, MultiplyAgainstThreshold255) {
 
 // Rows first: 1 3 / 2 0 becomes 1 3 / 0 2, then by columns 0 2 / 1 3 (columns
 // first would end as 0 1 / 2 3).
-TEST(SortLinesExamples, BothSortsRowsThenColumns) {
+TEST(SortLinesExamples, BothSortsRowsThenColumns)
+{
     const SortOptions both{SortDirection::Both, SortComparator::Average, SortMode::AllPixels, 0};
     const Frame after = SortedCopy(GreyPixels({1, 3, 2, 0}), 2, 2, both);
     EXPECT_EQ(KeysOf(after, SortComparator::Average), (std::vector<int32_t>{0, 2, 1, 3}));
 }
 
 // Each out-of-range value must act as its fallback and not as any other value.
-TEST(SortLinesExamples, OutOfRangeOptionsActAsLastRow) {
+TEST(SortLinesExamples, OutOfRangeOptionsActAsLastRow)
+{
     std::mt19937 random(11);
     const Frame frame = RandomFrame(random, 7 * 6, false);
     const auto sorted = [&frame](int32_t direction, int32_t comparator, int32_t mode) {
-        const SortOptions options{static_cast<SortDirection>(direction),
-                                  static_cast<SortComparator>(comparator),
+        const SortOptions options{static_cast<SortDirection>(direction), static_cast<SortComparator>(comparator),
                                   static_cast<SortMode>(mode), 100};
         return SortedCopy(frame, 7, 6, options);
     };
@@ -86,14 +88,15 @@ TEST(SortLinesExamples, OutOfRangeOptionsActAsLastRow) {
     EXPECT_NE(sorted(2, 4, 2), bothXorAll);
 }
 
-TEST(SortLinesExamples, EmptyFrameIsLeftUntouched) {
+TEST(SortLinesExamples, EmptyFrameIsLeftUntouched)
+{
     std::mt19937 random(13);
     const Frame sentinel = RandomFrame(random, 16, false);
     const uint32_t sizes[][2] = {{0, 5}, {5, 0}, {0, 0}, {0xFFFFFFFFu, 0}};
     for (int32_t direction = 0; direction < 3; ++direction) {
         for (int32_t mode = 0; mode < 3; ++mode) {
-            const SortOptions options{static_cast<SortDirection>(direction),
-                                      SortComparator::Average, static_cast<SortMode>(mode), 50};
+            const SortOptions options{static_cast<SortDirection>(direction), SortComparator::Average,
+                                      static_cast<SortMode>(mode), 50};
             for (const auto& size : sizes) {
                 EXPECT_EQ(SortedCopy(sentinel, size[0], size[1], options), sentinel);
                 SortLines(SortImage{nullptr, size[0], size[1], 4}, options);

@@ -21,8 +21,8 @@ struct TestFrame {
 // along rows or along columns: each line falls into segments whose mean length
 // is meanSegment, with noise in every colour byte so that keys within a segment
 // differ.
-Frame SegmentedFrame(std::mt19937& random, uint32_t width, uint32_t height, bool alongRows,
-                     uint32_t meanSegment) {
+Frame SegmentedFrame(std::mt19937& random, uint32_t width, uint32_t height, bool alongRows, uint32_t meanSegment)
+{
     std::uniform_int_distribution<int> level(0, 255), noise(-9, 9);
     std::bernoulli_distribution jump(1.0 / meanSegment);
     Frame frame(size_t{width} * height);
@@ -42,7 +42,8 @@ Frame SegmentedFrame(std::mt19937& random, uint32_t width, uint32_t height, bool
     return frame;
 }
 
-std::vector<TestFrame> TestFrames() {
+std::vector<TestFrame> TestFrames()
+{
     std::mt19937 random(4711);
     std::vector<TestFrame> frames;
     frames.push_back({7, 5, RandomFrame(random, 7 * 5, false)});
@@ -56,15 +57,17 @@ std::vector<TestFrame> TestFrames() {
     return frames;
 }
 
-std::string Describe(const TestFrame& frame, const SortOptions& options) {
+std::string Describe(const TestFrame& frame, const SortOptions& options)
+{
     std::ostringstream text;
     text << frame.width << "x" << frame.height << ", direction " << static_cast<int>(options.direction)
-         << ", comparator " << static_cast<int>(options.comparator) << ", mode "
-         << static_cast<int>(options.mode) << ", threshold " << options.threshold;
+         << ", comparator " << static_cast<int>(options.comparator) << ", mode " << static_cast<int>(options.mode)
+         << ", threshold " << options.threshold;
     return text.str();
 }
 
-TEST(SortLinesStable, MatchesStableReferenceForEveryOption) {
+TEST(SortLinesStable, MatchesStableReferenceForEveryOption)
+{
     const int32_t thresholds[] = {-1, 45, 128, 210, 256, 50000, 2000000};
     for (const TestFrame& frame : TestFrames()) {
         for (int32_t direction = 0; direction < 3; ++direction) {
@@ -72,8 +75,8 @@ TEST(SortLinesStable, MatchesStableReferenceForEveryOption) {
                 for (int32_t mode = 0; mode < 3; ++mode) {
                     for (const int32_t threshold : thresholds) {
                         const SortOptions options{static_cast<SortDirection>(direction),
-                                                  static_cast<SortComparator>(comparator),
-                                                  static_cast<SortMode>(mode), threshold};
+                                                  static_cast<SortComparator>(comparator), static_cast<SortMode>(mode),
+                                                  threshold};
                         const Frame expected = StableReference(frame.pixels, frame.width, frame.height, options);
                         const Frame actual = SortedCopy(frame.pixels, frame.width, frame.height, options);
                         ASSERT_EQ(KeysOf(actual, options.comparator), KeysOf(expected, options.comparator))
@@ -96,7 +99,8 @@ TEST(SortLinesStable, MatchesStableReferenceForEveryOption) {
 // Sorting one frame, then another, then the first again gives the first result
 // byte for byte: nothing from an earlier call or from uninitialised scratch
 // reaches the output.
-TEST(SortLinesStable, RepeatedRunsAreByteIdentical) {
+TEST(SortLinesStable, RepeatedRunsAreByteIdentical)
+{
     std::mt19937 random(99);
     const Frame first = SegmentedFrame(random, 160, 90, true, 25);
     const Frame other = RandomFrame(random, 160 * 90, false);
@@ -104,8 +108,7 @@ TEST(SortLinesStable, RepeatedRunsAreByteIdentical) {
         for (int32_t comparator = 0; comparator < 5; ++comparator) {
             for (int32_t mode = 0; mode < 3; ++mode) {
                 const SortOptions options{static_cast<SortDirection>(direction),
-                                          static_cast<SortComparator>(comparator),
-                                          static_cast<SortMode>(mode), 100};
+                                          static_cast<SortComparator>(comparator), static_cast<SortMode>(mode), 100};
                 const Frame once = SortedCopy(first, 160, 90, options);
                 SortedCopy(other, 160, 90, options);
                 EXPECT_EQ(SortedCopy(first, 160, 90, options), once)

@@ -21,7 +21,8 @@ struct KeyShape {
 };
 
 // Keys of the byte-sized comparators: 0 to 255.
-std::vector<KeyShape> ByteKeyShapes() {
+std::vector<KeyShape> ByteKeyShapes()
+{
     using Random = std::mt19937;
     return {
         {"all equal", [](Random&, int32_t) { return 7; }},
@@ -33,7 +34,8 @@ std::vector<KeyShape> ByteKeyShapes() {
 }
 
 // Keys of the product comparator: 0 to 255 cubed.
-std::vector<KeyShape> ProductKeyShapes() {
+std::vector<KeyShape> ProductKeyShapes()
+{
     using Random = std::mt19937;
     std::vector<KeyShape> shapes = ByteKeyShapes();
     const std::vector<KeyShape> wide{
@@ -53,7 +55,8 @@ std::vector<KeyShape> ProductKeyShapes() {
 }
 
 // Pixels numbered by position, so that a stable sort is told apart from any other.
-std::vector<uint32_t> NumberedPixels(int32_t count) {
+std::vector<uint32_t> NumberedPixels(int32_t count)
+{
     std::vector<uint32_t> pixels(static_cast<size_t>(count));
     std::iota(pixels.begin(), pixels.end(), 0x5A000000u);
     return pixels;
@@ -61,12 +64,13 @@ std::vector<uint32_t> NumberedPixels(int32_t count) {
 
 // SortPixels with a pass of the comparator on every shape and size, against a
 // stable sort of the same keys.
-void ExpectStableSorts(SortComparator comparator, const std::vector<KeyShape>& shapes) {
+void ExpectStableSorts(SortComparator comparator, const std::vector<KeyShape>& shapes)
+{
     std::mt19937 random(31);
     for (const int32_t count : {0, 1, 2, 3, 23, 24, 25, 26, 100, 255, 256, 257, 1000, 3000}) {
         const SortOptions options{SortDirection::Row, comparator, SortMode::AllPixels, 0};
-        LineSorter* pass = MakeLineSorter(SortImage{nullptr, static_cast<uint32_t>(count), 1, 4}, options,
-                                          SortDirection::Row);
+        LineSorter* pass =
+            MakeLineSorter(SortImage{nullptr, static_cast<uint32_t>(count), 1, 4}, options, SortDirection::Row);
         ASSERT_NE(pass, nullptr);
         for (const KeyShape& shape : shapes) {
             std::vector<int32_t> keys(static_cast<size_t>(count));
@@ -88,18 +92,21 @@ void ExpectStableSorts(SortComparator comparator, const std::vector<KeyShape>& s
     }
 }
 
-TEST(SortPixels, StableByByteKeysOnEveryPath) {
+TEST(SortPixels, StableByByteKeysOnEveryPath)
+{
     ExpectStableSorts(SortComparator::Average, ByteKeyShapes());
 }
 
-TEST(SortPixels, StableByProductKeysOnEveryPath) {
+TEST(SortPixels, StableByProductKeysOnEveryPath)
+{
     ExpectStableSorts(SortComparator::Multiply, ProductKeyShapes());
 }
 
 // Grids of every shape against tiles and 4 x 4 blocks, each cut from a wider
 // source and written into a wider target: the mapping holds inside, nothing
 // outside the target's part is written, and transposing back restores the grid.
-TEST(TransposePixels, FollowsTheIndexMappingWithinStrides) {
+TEST(TransposePixels, FollowsTheIndexMappingWithinStrides)
+{
     const size_t sizes[][2] = {{1, 1}, {3, 17}, {17, 3}, {16, 16}, {33, 40}, {100, 7}, {1, 50}, {4, 4}};
     const uint32_t untouched = 0xDEADBEEFu;
     for (const auto& size : sizes) {
@@ -112,7 +119,8 @@ TEST(TransposePixels, FollowsTheIndexMappingWithinStrides) {
         for (size_t c = 0; c < columns; ++c) {
             for (size_t r = 0; r < targetStride; ++r) {
                 const uint32_t expected = r < rows ? source[r * sourceStride + c] : untouched;
-                ASSERT_EQ(transposed[c * targetStride + r], expected) << rows << "x" << columns << " at " << c << "," << r;
+                ASSERT_EQ(transposed[c * targetStride + r], expected)
+                    << rows << "x" << columns << " at " << c << "," << r;
             }
         }
         std::vector<uint32_t> back(source.size(), untouched);

@@ -9,7 +9,8 @@
 #include "line_runs.h"
 #include "test_frames.h"
 
-inline void StableLinePass(Frame& frame, uint32_t width, uint32_t height, bool rows, const SortOptions& options) {
+inline void StableLinePass(Frame& frame, uint32_t width, uint32_t height, bool rows, const SortOptions& options)
+{
     const auto byKey = [&options](const Pixel& a, const Pixel& b) {
         return ReferenceKey(options.comparator, a) < ReferenceKey(options.comparator, b);
     };
@@ -33,7 +34,8 @@ inline void StableLinePass(Frame& frame, uint32_t width, uint32_t height, bool r
     }
 }
 
-inline Frame StableReference(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {
+inline Frame StableReference(Frame frame, uint32_t width, uint32_t height, const SortOptions& options)
+{
     if (options.direction != SortDirection::Column) {
         StableLinePass(frame, width, height, true, options);
     }

@@ -19,22 +19,26 @@ static_assert(sizeof(Pixel) == 4, "a frame must be a packed RGBA buffer");
 
 // The key that a comparator orders by, and whether a pixel belongs to a run in
 // the options' mode, judged on its key.
-inline int32_t ReferenceKey(SortComparator comparator, const Pixel& p) {
+inline int32_t ReferenceKey(SortComparator comparator, const Pixel& p)
+{
     return ReferenceKey(comparator, p[0], p[1], p[2]);
 }
 
-inline bool QualifiesForRun(const SortOptions& options, const Pixel& p) {
+inline bool QualifiesForRun(const SortOptions& options, const Pixel& p)
+{
     return KeyInRun(options, ReferenceKey(options.comparator, p));
 }
 
-inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options) {
+inline Frame SortedCopy(Frame frame, uint32_t width, uint32_t height, const SortOptions& options)
+{
     SortLines(SortImage{frame.empty() ? nullptr : frame.front().data(), width, height, 4}, options);
     return frame;
 }
 
 // SortLinesFrom into a fresh image, from a copy of the frame whose rows lie 12
 // bytes apart beyond their pixels and start one byte off word alignment.
-inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options) {
+inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options)
+{
     const size_t rowBytes = size_t{width} * 4 + 12;
     std::vector<unsigned char> source(1 + rowBytes * height, 0xEE);
     for (uint32_t row = 0; row < height; ++row) {
@@ -48,7 +52,8 @@ inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, con
 
 // The frame sorted row by row through one RowSorter, whose options the caller
 // changes as soon as the sorter is made; null when the sorter cannot be made.
-inline std::unique_ptr<Frame> RowSorted(Frame frame, uint32_t width, uint32_t height, SortOptions options) {
+inline std::unique_ptr<Frame> RowSorted(Frame frame, uint32_t width, uint32_t height, SortOptions options)
+{
     RowSorter* sorter = MakeRowSorter(width, options);
     options.mode = SortMode::Shadows;
     options.threshold = 1 - options.threshold;
@@ -63,7 +68,8 @@ inline std::unique_ptr<Frame> RowSorted(Frame frame, uint32_t width, uint32_t he
 }
 
 // Grey pixels whose Average key is the given value; alpha numbers them.
-inline Frame GreyPixels(const std::vector<int32_t>& keys) {
+inline Frame GreyPixels(const std::vector<int32_t>& keys)
+{
     Frame frame;
     for (int32_t key : keys) {
         const auto k = static_cast<unsigned char>(key);
@@ -72,7 +78,8 @@ inline Frame GreyPixels(const std::vector<int32_t>& keys) {
     return frame;
 }
 
-inline std::vector<int32_t> KeysOf(const Frame& frame, SortComparator comparator) {
+inline std::vector<int32_t> KeysOf(const Frame& frame, SortComparator comparator)
+{
     std::vector<int32_t> keys;
     for (const Pixel& p : frame) {
         keys.push_back(ReferenceKey(comparator, p));
@@ -82,7 +89,8 @@ inline std::vector<int32_t> KeysOf(const Frame& frame, SortComparator comparator
 
 // Random bytes, alpha included; with fewValues the bytes come from a handful of
 // values, so that equal keys, zero bytes and long runs are common.
-inline Frame RandomFrame(std::mt19937& random, size_t pixels, bool fewValues) {
+inline Frame RandomFrame(std::mt19937& random, size_t pixels, bool fewValues)
+{
     const unsigned char few[] = {0, 1, 7, 128, 254, 255};
     std::uniform_int_distribution<size_t> pick(0, sizeof few - 1);
     Frame frame(pixels);

@@ -138,7 +138,8 @@ TEST(Frei0rFace, UpdatesOneInstanceFromSeveralThreadsWhileItsValuesChange)
     std::vector<int> rearranged(4, 0);
     for (size_t thread = 0; thread < rearranged.size(); ++thread) {
         renders.emplace_back([&, thread] {
-            for (int frame = 0; frame < 20; ++frame) rearranged[thread] += IsRearrangement(input, Update(instance, input));
+            for (int frame = 0; frame < 20; ++frame)
+                rearranged[thread] += IsRearrangement(input, Update(instance, input));
         });
     }
     for (int change = 0; change < 200; ++change) {

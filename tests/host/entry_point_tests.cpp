@@ -91,8 +91,15 @@ TEST(GlobalSetup, AddsVersionAndFlagsKeepingTheHostsBits)
 
 TEST(EntryPoint, UnansweredCommandsReturnNoneAndTouchNothing)
 {
-    const PF_Cmd unanswered[] = {PF_Cmd_GLOBAL_SETDOWN, PF_Cmd_SEQUENCE_SETUP, PF_Cmd_FRAME_SETUP, PF_Cmd_FRAME_SETDOWN,
-                                 PF_Cmd_USER_CHANGED_PARAM, PF_Cmd_QUERY_DYNAMIC_FLAGS, 2, 99, -1};
+    const PF_Cmd unanswered[] = {PF_Cmd_GLOBAL_SETDOWN,
+                                 PF_Cmd_SEQUENCE_SETUP,
+                                 PF_Cmd_FRAME_SETUP,
+                                 PF_Cmd_FRAME_SETDOWN,
+                                 PF_Cmd_USER_CHANGED_PARAM,
+                                 PF_Cmd_QUERY_DYNAMIC_FLAGS,
+                                 2,
+                                 99,
+                                 -1};
     for (PF_Cmd cmd : unanswered) {
         SCOPED_TRACE(cmd);
         FakeHost host;

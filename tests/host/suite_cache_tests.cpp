@@ -27,7 +27,9 @@ TEST(SuiteCache, AcquiresOnFirstRequestAndReleasesOnceAtTheEnd)
 TEST(SuiteCache, ReleasesNothingItDidNotAcquire)
 {
     FakeHost host;
-    { SuiteCache unused(&host.basic); }
+    {
+        SuiteCache unused(&host.basic);
+    }
     EXPECT_TRUE(host.acquired.empty());
     EXPECT_TRUE(host.released.empty());
 

@@ -39,10 +39,7 @@ protected:
         host.in_data.inter.progress = QuietProgress;
     }
 
-    static void TearDownTestSuite()
-    {
-        std::cout << "allocation failure points tried: " << failurePointsTried << "\n";
-    }
+    static void TearDownTestSuite() { std::cout << "allocation failure points tried: " << failurePointsTried << "\n"; }
 
     // Renders with the attempt numbered failAt failing (0: none) and checks what
     // holds whichever allocation fails. Returns the allocations attempted.
@@ -97,7 +94,7 @@ std::string SettingName(const ::testing::TestParamInfo<EffectSettings>& info)
     return "Mode" + std::to_string(info.param.mode) + "Orientation" + std::to_string(info.param.orientation);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, AllocationFailureTest, ::testing::ValuesIn(EveryModeAndOrientation(ComparatorAverage)),
-                         SettingName);
+INSTANTIATE_TEST_SUITE_P(EveryMode, AllocationFailureTest,
+                         ::testing::ValuesIn(EveryModeAndOrientation(ComparatorAverage)), SettingName);
 
 }  // namespace

@@ -38,7 +38,8 @@ bool InARun(A_long mode, int32_t key)
 // outside the runs stays, each maximal run keeps its pixels and ascends.
 std::string LineProblem(const std::vector<PF_Pixel>& before, const std::vector<PF_Pixel>& after, A_long mode)
 {
-    return LineRunProblem(before, after, [mode](const PF_Pixel& p) { return InARun(mode, AverageKey(p)); }, AverageKey);
+    return LineRunProblem(
+        before, after, [mode](const PF_Pixel& p) { return InARun(mode, AverageKey(p)); }, AverageKey);
 }
 
 TEST(PathologicalFrameTest, FramesOnePixelAcrossSortTheirOneLongLine)

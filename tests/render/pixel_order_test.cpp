@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "host_pixels.h"
 #include "guarded_world.h"
+#include "host_pixels.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ TEST(ReorderPixels, PutsRedGreenBlueAlphaAndBackRestoresTheHostPixels)
                       (std::vector<unsigned char>{host[i].red, host[i].green, host[i].blue, host[i].alpha}))
                 << count << " pixels, pixel " << i;
         }
-        ReorderPixels(packedPixels, PixelOrder::Rgba, reinterpret_cast<Pixel*>(unpacked.data() + 1),
-                      PixelOrder::Argb, count);
+        ReorderPixels(packedPixels, PixelOrder::Rgba, reinterpret_cast<Pixel*>(unpacked.data() + 1), PixelOrder::Argb,
+                      count);
         const std::vector<unsigned char> hostBytes(reinterpret_cast<const unsigned char*>(host.data()),
                                                    reinterpret_cast<const unsigned char*>(host.data() + count));
         EXPECT_EQ(std::vector<unsigned char>(unpacked.begin() + 1, unpacked.end()), hostBytes) << count;

@@ -106,7 +106,6 @@ TEST(ShuffleWith, MovesAPixelAnywhereInAFrameLargerThanOneNarrowValue)
     EXPECT_LT(ChiSquare(buckets, double(kShuffles) / kBuckets), 35.0);
 }
 
-
 // The shuffle as the textbook gives it: each partner drawn just before its swap.
 void PlainFisherYates(std::vector<PF_Pixel>& pixels, FakeGenerator& generator)
 {

@@ -102,12 +102,30 @@ size_t PeakMemorySinceStart()
     return peakBytes.load() - markBytes.load();
 }
 
-void* operator new(size_t size) { return AllocateOrThrow(size, kDefaultAlignment); }
-void* operator new[](size_t size) { return AllocateOrThrow(size, kDefaultAlignment); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept { return Allocate(size, kDefaultAlignment, true); }
-void* operator new[](size_t size, const std::nothrow_t&) noexcept { return Allocate(size, kDefaultAlignment, true); }
-void* operator new(size_t size, std::align_val_t alignment) { return AllocateOrThrow(size, size_t(alignment)); }
-void* operator new[](size_t size, std::align_val_t alignment) { return AllocateOrThrow(size, size_t(alignment)); }
+void* operator new(size_t size)
+{
+    return AllocateOrThrow(size, kDefaultAlignment);
+}
+void* operator new[](size_t size)
+{
+    return AllocateOrThrow(size, kDefaultAlignment);
+}
+void* operator new(size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size, kDefaultAlignment, true);
+}
+void* operator new[](size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size, kDefaultAlignment, true);
+}
+void* operator new(size_t size, std::align_val_t alignment)
+{
+    return AllocateOrThrow(size, size_t(alignment));
+}
+void* operator new[](size_t size, std::align_val_t alignment)
+{
+    return AllocateOrThrow(size, size_t(alignment));
+}
 void* operator new(size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept
 {
     return Allocate(size, size_t(alignment), true);
@@ -117,16 +135,46 @@ void* operator new[](size_t size, std::align_val_t alignment, const std::nothrow
     return Allocate(size, size_t(alignment), true);
 }
 
-void operator delete(void* block) noexcept { Release(block, kDefaultAlignment); }
-void operator delete[](void* block) noexcept { Release(block, kDefaultAlignment); }
-void operator delete(void* block, size_t) noexcept { Release(block, kDefaultAlignment); }
-void operator delete[](void* block, size_t) noexcept { Release(block, kDefaultAlignment); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { Release(block, kDefaultAlignment); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { Release(block, kDefaultAlignment); }
-void operator delete(void* block, std::align_val_t alignment) noexcept { Release(block, size_t(alignment)); }
-void operator delete[](void* block, std::align_val_t alignment) noexcept { Release(block, size_t(alignment)); }
-void operator delete(void* block, size_t, std::align_val_t alignment) noexcept { Release(block, size_t(alignment)); }
-void operator delete[](void* block, size_t, std::align_val_t alignment) noexcept { Release(block, size_t(alignment)); }
+void operator delete(void* block) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete[](void* block) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete(void* block, size_t) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete[](void* block, size_t) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept
+{
+    Release(block, kDefaultAlignment);
+}
+void operator delete(void* block, std::align_val_t alignment) noexcept
+{
+    Release(block, size_t(alignment));
+}
+void operator delete[](void* block, std::align_val_t alignment) noexcept
+{
+    Release(block, size_t(alignment));
+}
+void operator delete(void* block, size_t, std::align_val_t alignment) noexcept
+{
+    Release(block, size_t(alignment));
+}
+void operator delete[](void* block, size_t, std::align_val_t alignment) noexcept
+{
+    Release(block, size_t(alignment));
+}
 void operator delete(void* block, std::align_val_t alignment, const std::nothrow_t&) noexcept
 {
     Release(block, size_t(alignment));

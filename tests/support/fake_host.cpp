@@ -39,13 +39,9 @@ SPErr AcquireSuite(const char* name, int32_t version, const void** suite)
 {
     FakeHost& host = *activeHost;
     switch (host.suiteAnswer) {
-    case FakeHost::SuiteAnswer::RefuseWithError:
-        return 1;
-    case FakeHost::SuiteAnswer::GiveNull:
-        *suite = nullptr;
-        return 0;
-    case FakeHost::SuiteAnswer::Give:
-        break;
+    case FakeHost::SuiteAnswer::RefuseWithError: return 1;
+    case FakeHost::SuiteAnswer::GiveNull: *suite = nullptr; return 0;
+    case FakeHost::SuiteAnswer::Give: break;
     }
     if (std::strcmp(name, kPFANSISuite) != 0 || version != kPFANSISuiteVersion1) return 1;
     host.acquired.emplace_back(name, version);

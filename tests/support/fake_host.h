@@ -38,7 +38,7 @@ struct FakeHost {
     std::vector<PF_ParamDef> addedParams;
     std::vector<std::string> addedChoices;
     std::vector<A_long> addParamIndices;  // the index argument of each call
-    int addParamFailAt = -1;  // zero-based call that fails, or -1
+    int addParamFailAt = -1;              // zero-based call that fails, or -1
     PF_Err addParamError = PF_Err_NONE;
 
     // progress: every (current, total); the call numbered stopAtProgressCall answers stopCode.

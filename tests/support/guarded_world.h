@@ -57,8 +57,7 @@ public:
     }
 
     GuardedWorld(int width, int height, int gapPixels) : GuardedWorld(WorldShape{width, height, 4 * gapPixels, false})
-    {
-    }
+    {}
 
     unsigned char* PixelBytes(int32_t x, int32_t y)
     {

@@ -16,7 +16,8 @@ inline std::vector<size_t> LinePositions(uint32_t width, uint32_t height, bool r
 {
     std::vector<size_t> positions;
     const uint32_t length = rows ? width : height;
-    for (uint32_t i = 0; i < length; ++i) positions.push_back(rows ? size_t{line} * width + i : size_t{i} * width + line);
+    for (uint32_t i = 0; i < length; ++i)
+        positions.push_back(rows ? size_t{line} * width + i : size_t{i} * width + line);
     return positions;
 }
 
@@ -46,7 +47,8 @@ std::string LineRunProblem(const std::vector<Pixel>& before, const std::vector<P
         }
         std::vector<uint32_t> runBefore, runAfter;
         for (size_t i = start; i < end; ++i) {
-            if (i > start && key(after[i - 1]) > key(after[i])) return "run at " + std::to_string(start) + " not sorted";
+            if (i > start && key(after[i - 1]) > key(after[i]))
+                return "run at " + std::to_string(start) + " not sorted";
             runBefore.push_back(PixelBits(before[i]));
             runAfter.push_back(PixelBits(after[i]));
         }

@@ -5,8 +5,7 @@
 #include "fake_host.h"
 #include "render_params.h"
 
-inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& output,
-                         const EffectSettings& settings)
+inline PF_Err SendRender(FakeHost& host, const PF_LayerDef& input, PF_LayerDef& output, const EffectSettings& settings)
 {
     RenderParams params(input, settings);
     return host.Send(PF_Cmd_RENDER, params.List(), &output);

@@ -102,9 +102,8 @@ void CheckAbout(PF_EntryPointFunc entry)
     const std::vector<std::string> expectedCalls = {"acquire PF ANSI Suite v1", "release PF ANSI Suite v1"};
     std::string calls;
     for (const std::string& call : suiteCalls) calls += " [" + call + "]";
-    Expect(suiteCalls == expectedCalls,
-           "suite calls were" + (calls.empty() ? std::string(" none") : calls) +
-               ", expected one acquire and one release of PF ANSI Suite v1");
+    Expect(suiteCalls == expectedCalls, "suite calls were" + (calls.empty() ? std::string(" none") : calls) +
+                                            ", expected one acquire and one release of PF ANSI Suite v1");
 }
 
 }  // namespace
