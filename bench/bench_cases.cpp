@@ -54,3 +54,13 @@ std::vector<PF_Pixel> HostFrame(FrameSize size)
                   reinterpret_cast<Pixel*>(pixels.data()), PixelOrder::Argb, pixels.size());
     return pixels;
 }
+
+PF_LayerDef HostWorld(std::vector<PF_Pixel>& pixels, FrameSize size)
+{
+    PF_LayerDef world{};
+    world.data = pixels.data();
+    world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
+    world.width = static_cast<A_long>(size.width);
+    world.height = static_cast<A_long>(size.height);
+    return world;
+}

@@ -41,6 +41,8 @@ std::string RenderCaseName(FrameSize size, const char* face, RenderCase settings
 const std::vector<unsigned char>& InputFrame(FrameSize size);
 // The same frame in the host's byte order, a fresh copy.
 std::vector<PF_Pixel> HostFrame(FrameSize size);
+// A host world of such pixels, rows without gaps.
+PF_LayerDef HostWorld(std::vector<PF_Pixel>& pixels, FrameSize size);
 
 void RegisterEngineBenchmarks();
 void RegisterEnginePartBenchmarks();

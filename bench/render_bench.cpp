@@ -14,22 +14,12 @@
 
 namespace {
 
-PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size)
-{
-    PF_LayerDef world{};
-    world.data = pixels.data();
-    world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
-    world.width = static_cast<A_long>(size.width);
-    world.height = static_cast<A_long>(size.height);
-    return world;
-}
-
 void RenderFrame(benchmark::State& state, FrameSize size, RenderCase settings)
 {
     std::vector<PF_Pixel> inputPixels = HostFrame(size);
     std::vector<PF_Pixel> outputPixels(inputPixels.size(), PF_Pixel{1, 1, 1, 1});
-    PF_LayerDef output = World(outputPixels, size);
-    RenderParams params(World(inputPixels, size),
+    PF_LayerDef output = HostWorld(outputPixels, size);
+    RenderParams params(HostWorld(inputPixels, size),
                         {settings.mode, settings.orientation, settings.comparator, kThreshold});
     FakeHost host;
     StartPeakMemory();

@@ -65,23 +65,14 @@ struct HostRender {
         inData.width = static_cast<A_long>(size.width);
         inData.height = static_cast<A_long>(size.height);
         inData.num_params = ParamCount;
-        inputWorld = World(input, size);
-        outputWorld = World(output, size);
+        inputWorld = HostWorld(input, size);
+        outputWorld = HostWorld(output, size);
         defs[InputLayerParam].u.ld = inputWorld;
         defs[ModeParam].u.pd.value = settings.mode;
         defs[OrientationParam].u.pd.value = settings.orientation;
         defs[ComparatorParam].u.pd.value = settings.comparator;
         defs[ThresholdParam].u.sd.value = kThreshold;
         for (int i = 0; i < ParamCount; ++i) params[i] = &defs[i];
-    }
-    static PF_LayerDef World(std::vector<PF_Pixel>& pixels, FrameSize size)
-    {
-        PF_LayerDef world{};
-        world.data = pixels.data();
-        world.rowbytes = static_cast<A_long>(size.width * sizeof(PF_Pixel));
-        world.width = static_cast<A_long>(size.width);
-        world.height = static_cast<A_long>(size.height);
-        return world;
     }
     bool operator()()
     {
