@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "copy_out.h"
 #include "engine_options.h"
 #include "line_sort.h"
 
@@ -25,14 +26,9 @@ PF_Err RenderRowByRow(const FrameLayout& layout, const RenderSettings& settings,
 
     const PixelRows input = InputRows(layout);
     const size_t columns = static_cast<size_t>(layout.writtenColumns);
-    const A_long total = static_cast<A_long>(layout.writtenRows);
-    for (int64_t y = 0; y < layout.writtenRows; ++y) {
+    return WriteRowsOut(layout, in_data, [&](int64_t y, Pixel* output) {
         ReorderPixels(RowAt(input.first, input.rowBytes, y), input.order, row.get(), PixelOrder::Rgba, width);
         SortRow(sorter.get(), reinterpret_cast<unsigned char*>(row.get()));
-        ReorderPixels(row.get(), PixelOrder::Rgba, OutputRow(layout, y), PixelOrder::Argb, columns);
-        if (y == 0) continue;
-        const PF_Err answer = in_data.inter.progress(in_data.effect_ref, static_cast<A_long>(y + 1), total);
-        if (answer != PF_Err_NONE) return answer;
-    }
-    return PF_Err_NONE;
+        ReorderPixels(row.get(), PixelOrder::Rgba, output, PixelOrder::Argb, columns);
+    });
 }
