@@ -1,7 +1,10 @@
 """The Debian package: built by cpack, holding exactly the files it should,
 lintian clean of errors, and, unpacked into a throwaway root with dpkg -x, run
-from there by talvenor, FFmpeg, melt and GStreamer, each frame equal to the host
-effect module's render (the build tree's talvenor) of the same input.
+from there by talvenor, FFmpeg, melt and GStreamer, each frame a rearrangement of
+its input and, outside Random, equal to the host effect module's render (the build
+tree's talvenor) of the same input. GStreamer runs it as frei0r-filter-talvenor in
+several settings, its string properties set at the start: the only time GStreamer
+1.22's frei0r wrapper passes them correctly.
 
 Usage: debian_package_test.py CPACK BUILD_FOLDER FFMPEG MELT GST_LAUNCH TALVENOR WORK_FOLDER
 """
@@ -22,6 +25,9 @@ FILES = {
     "./usr/share/doc/talvenor/copyright", "./usr/share/doc/talvenor/changelog.gz",
 }
 CASE = ("Shadows", "Row", "Multiply", 120)
+# Mode, Orientation, Comparator, Threshold for GStreamer: names, numbers and letter cases mixed.
+GSTREAMER_CASES = [CASE, ("Highlights", "Column", "Average", 45), ("shadows", "Row", "xor", 200),
+                   ("All pixels", "Both", "Min", 0), ("1", "2", "2", 90), ("Random", "Row", "Max", 120)]
 
 
 def build_package(cpack, build, folder):
@@ -62,11 +68,15 @@ def check_hosts(root, ffmpeg, melt, gst_launch, talvenor, folder):
          f"Comparator={comparator}", f"Threshold={threshold / 255!r}", "-consumer", f"avformat:{sorted_clip}",
          "vcodec=rawvideo", "pix_fmt=rgba", "an=1", "real_time=-2"])
     outputs["melt"] = decode_frames(ffmpeg, sorted_clip, WIDTH, HEIGHT)
-    outputs["GStreamer"] = gstreamer_render(gst_launch, inputs, WIDTH, HEIGHT, {
-        "mode": mode, "orientation": orientation, "comparator": comparator, "threshold": threshold / 255}, folder)
     for host_name, frames in outputs.items():
         check_frames(inputs, frames, CASE, host, f"{host_name} from the unpacked package")
-    return list(outputs)
+    for case in GSTREAMER_CASES:
+        mode, orientation, comparator, threshold = case
+        frames = gstreamer_render(gst_launch, inputs, WIDTH, HEIGHT, {
+            "mode": f'"{mode}"', "orientation": orientation, "comparator": comparator, "threshold": threshold / 255},
+            folder)
+        check_frames(inputs, frames, case, host, "GStreamer from the unpacked package, " + " ".join(map(str, case)))
+    return list(outputs) + [f"GStreamer in {len(GSTREAMER_CASES)} settings"]
 
 
 def main(cpack, build, ffmpeg, melt, gst_launch, talvenor, folder):
