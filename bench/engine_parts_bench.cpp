@@ -87,7 +87,7 @@ void SortLinesOnly(benchmark::State& state, FrameSize size, SortDirection direct
             state.PauseTiming();
             std::memcpy(block, lines.data() + firstLine * lineBytes, lineCount * lineBytes);
             state.ResumeTiming();
-            ForEachLine(block, lineCount, *pass);
+            ForEachLine(block, lineCount, *pass, BlockFetch{});
         }
         benchmark::ClobberMemory();
     }

@@ -6,7 +6,34 @@
 // columns at a time into the pass's block buffer and back, so that the block,
 // its stretch of the frame and the sorting all stay in cache, and the frame is
 // read and written once per pass.
+#if defined(__SSE__) || defined(_M_X64)
+#include <xmmintrin.h>
+#endif
+
+#include <algorithm>
+
 #include "line_sort_internal.h"
+
+namespace {
+
+constexpr size_t kCacheLineBytes = 64;
+
+void FetchRows(const FrameStretch& stretch, size_t firstRow, size_t endRow)
+{
+#if defined(__SSE__) || defined(_M_X64)
+    if (stretch.first == nullptr) return;
+    for (size_t row = firstRow; row < endRow; ++row) {
+        const unsigned char* first = stretch.first + row * stretch.stride;
+        for (size_t byte = 0; byte < stretch.bytes; byte += kCacheLineBytes) {
+            _mm_prefetch(reinterpret_cast<const char*>(first + byte), _MM_HINT_T0);
+        }
+    }
+#else
+    (void)stretch, (void)firstRow, (void)endRow;
+#endif
+}
+
+}  // namespace
 
 unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                             int32_t lineCount)
@@ -27,9 +54,27 @@ unsigned char* ExtractLines(const SortSource& from, const SortImage& image, cons
     return pass.scratch.block;
 }
 
-void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass)
+BlockFetch FetchWhileSorting(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                             int32_t lineCount)
+{
+    if (pass.direction == SortDirection::Row) return BlockFetch{};
+    const int32_t nextLine = firstLine + lineCount;
+    const int32_t nextCount = std::min(pass.blockLines, pass.lineCount - nextLine);
+    const FrameStretch next{nextCount > 0 ? PixelAt(from.pixels, static_cast<size_t>(nextLine)) : nullptr,
+                            from.rowBytes, static_cast<size_t>(std::max(nextCount, 0)) * kPixelBytes};
+    const FrameStretch target{
+        from.pixels != image.pixels ? PixelAt(image.pixels, static_cast<size_t>(firstLine)) : nullptr,
+        size_t{image.width} * kPixelBytes, static_cast<size_t>(lineCount) * kPixelBytes};
+    return BlockFetch{next, target, image.height};
+}
+
+void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass, const BlockFetch& fetch)
 {
     for (int32_t i = 0; i < lineCount; ++i) {
+        const size_t firstRow = fetch.rows * static_cast<size_t>(i) / static_cast<size_t>(lineCount);
+        const size_t endRow = fetch.rows * static_cast<size_t>(i + 1) / static_cast<size_t>(lineCount);
+        FetchRows(fetch.next, firstRow, endRow);
+        FetchRows(fetch.target, firstRow, endRow);
         const size_t firstPixel = static_cast<size_t>(i) * static_cast<size_t>(pass.lineLength);
         pass.lineFunction(PixelAt(lines, firstPixel), pass);
     }

@@ -33,7 +33,7 @@ void RunPass(const SortSource& from, const SortImage& image, const LineSorter& p
     while (firstLine < pass.lineCount) {
         const int32_t lineCount = std::min(pass.blockLines, pass.lineCount - firstLine);
         unsigned char* lines = ExtractLines(from, image, pass, firstLine, lineCount);
-        ForEachLine(lines, lineCount, pass);
+        ForEachLine(lines, lineCount, pass, FetchWhileSorting(from, image, pass, firstLine, lineCount));
         RestoreLines(image, pass, firstLine, lineCount, lines);
         firstLine += lineCount;
     }

@@ -102,15 +102,36 @@ inline void StorePixel(unsigned char* pixel, uint32_t word)
 LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options, SortDirection passDirection);
 void FreeLineSorters(LineSorter* first);
 
+// Frame memory that a column pass is about to move: `rows` rows, `stride` bytes
+// apart, of `bytes` bytes each from first, the same rows of each stretch. A
+// column block's lines are sorted within the caches while memory stands idle,
+// so the next block's columns in `from`, and this block's place in the image
+// when it is not where the block was read, are fetched then: the moves that
+// follow find them at hand instead of waiting on memory row by row. Empty, rows
+// 0, for a row pass, which reads and writes its rows in order.
+struct FrameStretch {
+    const unsigned char* first;  // null when there is nothing to fetch
+    size_t stride;
+    size_t bytes;
+};
+struct BlockFetch {
+    FrameStretch next;
+    FrameStretch target;
+    size_t rows;
+};
+BlockFetch FetchWhileSorting(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                             int32_t lineCount);
+
 // Line blocks: lines firstLine to firstLine + lineCount - 1 of the pass, at
 // most blockLines of them. ExtractLines returns them in line order, read from
 // `from` (the image itself, or a source frame of the same size): the image's own
 // rows for a row pass (copied there first from another source), the filled block
-// buffer for a column pass. RestoreLines writes them back to their place in the
-// image.
+// buffer for a column pass. ForEachLine sorts them, fetching `fetch` into the
+// caches meanwhile, a share before each line. RestoreLines writes them back to
+// their place in the image.
 unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                             int32_t lineCount);
-void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass);
+void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass, const BlockFetch& fetch);
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
                   const unsigned char* lines);
 
