@@ -5,7 +5,8 @@
 // cache while it is sorted); columns are transposed a block of ColumnBlockLines
 // columns at a time into the pass's block buffer and back, so that the block,
 // its stretch of the frame and the sorting all stay in cache, and the frame is
-// read and written once per pass.
+// read and written once per pass. While a column block is sorted, the frame
+// memory that the pass moves next is fetched into the caches.
 #if defined(__SSE__) || defined(_M_X64)
 #include <xmmintrin.h>
 #endif
