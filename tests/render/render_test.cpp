@@ -100,24 +100,48 @@ TEST_F(RenderTest, WholeFrameModesMatchTheirOrderingsWhateverTheOtherSettings)
     EXPECT_EQ(shuffled, expected);
 }
 
-TEST_F(RenderTest, ReportsRowsTwoToLastAndStopsWhenTheHostSaysSo)
+TEST_F(RenderTest, ReportsRowsTwoToLastIntoWhatFitsAndStopsWhenTheHostSaysSo)
 {
     Rendered({});
     std::vector<std::pair<A_long, A_long>> expected;
     for (A_long row = 2; row <= kHeight; ++row) expected.emplace_back(row, kHeight);
     EXPECT_EQ(host.progressCalls, expected);
 
-    host.progressCalls.clear();
-    host.stopAtProgressCall = 2;  // the report after row 3
-    host.stopCode = 1234;
-    GuardedWorld output(kWidth, kHeight, 1);
-    EXPECT_EQ(Send({ModeSimpleSort}, output), 1234);
-    EXPECT_EQ(host.progressCalls.size(), 3u);
-    std::vector<PF_Pixel> sorted = frame;
-    SortPixelsByLuma(sorted.data(), sorted.size());
-    const std::vector<PF_Pixel> written = output.Pixels();
-    for (size_t i = 0; i < written.size(); ++i) EXPECT_EQ(written[i], i < 4 * kWidth ? sorted[i] : Canary()) << i;
-    EXPECT_TRUE(output.CanariesIntact());
+    // Both ways out: the working copy (Simple Sort) and row by row (a Row pass).
+    std::vector<std::pair<EffectSettings, std::vector<PF_Pixel>>> cases;
+    cases.emplace_back(EffectSettings{ModeSimpleSort}, frame);
+    SortPixelsByLuma(cases.back().second.data(), cases.back().second.size());
+    for (A_long mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
+        cases.emplace_back(
+            EffectSettings{mode, OrientationRow, ComparatorMultiply, 90},
+            SortedByEngine(frame, kWidth, kHeight,
+                           MakeSortOptions({SettingOfChoice<Mode>(mode), Orientation::Row, Comparator::Multiply, 90})));
+    }
+    for (const auto& [settings, sorted] : cases) {
+        GuardedWorld smaller(kWidth - 5, kHeight - 4, 2);
+        host.progressCalls.clear();
+        host.stopAtProgressCall = -1;
+        EXPECT_EQ(Send(settings, smaller), PF_Err_NONE) << settings.mode;
+        for (int y = 0; y < kHeight - 4; ++y) {
+            for (int x = 0; x < kWidth - 5; ++x) EXPECT_EQ(smaller.At(x, y), sorted[y * kWidth + x]) << x << "," << y;
+        }
+        EXPECT_TRUE(smaller.CanariesIntact());
+        EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{kHeight - 4}, A_long{kHeight - 4}));
+
+        host.progressCalls.clear();
+        host.stopAtProgressCall = 2;  // the report after the fourth row, of the 6 that fit
+        host.stopCode = 99;
+        GuardedWorld stopped(kWidth - 5, kHeight - 3, 2);
+        EXPECT_EQ(Send(settings, stopped), 99) << settings.mode;
+        EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{4}, A_long{kHeight - 3})) << settings.mode;
+        for (int y = 0; y < kHeight - 3; ++y) {
+            for (int x = 0; x < kWidth - 5; ++x) {
+                EXPECT_EQ(stopped.At(x, y), y < 4 ? sorted[y * kWidth + x] : Canary())
+                    << settings.mode << ": " << x << "," << y;
+            }
+        }
+        EXPECT_TRUE(stopped.CanariesIntact());
+    }
 }
 
 TEST_F(RenderTest, OneRowIsWrittenWithoutProgressAndEmptyFramesWriteNothing)
@@ -133,41 +157,6 @@ TEST_F(RenderTest, OneRowIsWrittenWithoutProgressAndEmptyFramesWriteNothing)
     GuardedWorld noRows(kWidth, 0, 1), noColumns(0, kHeight, 1), output(kWidth, kHeight, 1);
     ExpectOutputUntouched(PF_Err_NONE, output, &noRows);
     ExpectOutputUntouched(PF_Err_NONE, output, &noColumns);
-}
-
-TEST_F(RenderTest, SmallerOutputGetsOnlyWhatFitsOfTheSortedFrame)
-{
-    GuardedWorld output(kWidth - 5, kHeight - 4, 2);
-    EXPECT_EQ(Send({ModeSimpleSort}, output), PF_Err_NONE);
-    std::vector<PF_Pixel> sorted = frame;
-    SortPixelsByLuma(sorted.data(), sorted.size());
-    for (int y = 0; y < kHeight - 4; ++y) {
-        for (int x = 0; x < kWidth - 5; ++x) EXPECT_EQ(output.At(x, y), sorted[y * kWidth + x]) << x << "," << y;
-    }
-    EXPECT_TRUE(output.CanariesIntact());
-    EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{kHeight - 4}, A_long{kHeight - 4}));
-}
-
-TEST_F(RenderTest, RowRendersGoRowByRowIntoWhatFitsAndStopWhenTheHostSaysSo)
-{
-    for (A_long mode : {ModeHighlights, ModeShadows, ModeAllPixels}) {
-        const EffectSettings settings{mode, OrientationRow, ComparatorMultiply, 90};
-        const std::vector<PF_Pixel> sorted =
-            SortedByEngine(frame, kWidth, kHeight,
-                           MakeSortOptions({SettingOfChoice<Mode>(mode), Orientation::Row, Comparator::Multiply, 90}));
-        host.progressCalls.clear();
-        host.stopAtProgressCall = 2;  // the report after the fourth row, of the 6 that fit
-        host.stopCode = 99;
-        GuardedWorld output(kWidth - 5, kHeight - 3, 2);
-        EXPECT_EQ(Send(settings, output), 99) << mode;
-        EXPECT_EQ(host.progressCalls.back(), std::make_pair(A_long{4}, A_long{kHeight - 3})) << mode;
-        for (int y = 0; y < kHeight - 3; ++y) {
-            for (int x = 0; x < kWidth - 5; ++x) {
-                EXPECT_EQ(output.At(x, y), y < 4 ? sorted[y * kWidth + x] : Canary()) << mode << ": " << x << "," << y;
-            }
-        }
-        EXPECT_TRUE(output.CanariesIntact());
-    }
 }
 
 TEST_F(RenderTest, RefusesUnusableRecordsWithoutTouchingTheOutput)
