@@ -36,19 +36,22 @@ void FetchRows(const FrameStretch& stretch, size_t firstRow, size_t endRow)
 
 }  // namespace
 
+void CopySourceRows(const SortSource& from, const SortImage& image, size_t firstRow, size_t rowCount)
+{
+    const size_t rowBytes = size_t{image.width} * kPixelBytes;
+    for (size_t row = firstRow; row < firstRow + rowCount; ++row) {
+        std::memcpy(image.pixels + row * rowBytes, from.pixels + row * from.rowBytes, rowBytes);
+    }
+}
+
 unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                             int32_t lineCount)
 {
-    const size_t rowBytes = size_t{image.width} * kPixelBytes;
     if (pass.direction == SortDirection::Row) {
-        unsigned char* rows = image.pixels + static_cast<size_t>(firstLine) * rowBytes;
         if (from.pixels != image.pixels) {
-            for (int32_t row = 0; row < lineCount; ++row) {
-                std::memcpy(rows + row * rowBytes, from.pixels + (static_cast<size_t>(firstLine) + row) * from.rowBytes,
-                            rowBytes);
-            }
+            CopySourceRows(from, image, static_cast<size_t>(firstLine), static_cast<size_t>(lineCount));
         }
-        return rows;
+        return image.pixels + static_cast<size_t>(firstLine) * image.width * kPixelBytes;
     }
     TransposePixels(pass.scratch.block, image.height, PixelAt(from.pixels, static_cast<size_t>(firstLine)),
                     from.rowBytes / kPixelBytes, image.height, static_cast<size_t>(lineCount));

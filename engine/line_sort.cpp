@@ -47,14 +47,6 @@ void RunPasses(const LineSorter* first, const SortImage& image)
     }
 }
 
-void CopyRows(const SortSource& source, const SortImage& image)
-{
-    const size_t rowBytes = size_t{image.width} * kPixelBytes;
-    for (uint32_t row = 0; row < image.height; ++row) {
-        std::memcpy(image.pixels + row * rowBytes, source.pixels + row * source.rowBytes, rowBytes);
-    }
-}
-
 }  // namespace
 
 void SortLines(const SortImage& image, const SortOptions& options)
@@ -79,7 +71,7 @@ void SortLinesFrom(const SortSource& source, const SortImage& image, const SortO
         RunPass(source, image, *chain);
         RunPasses(chain->next, image);
     } else {  // the first pass is left out: the plain copy stands in for it
-        CopyRows(source, image);
+        CopySourceRows(source, image, 0, image.height);
         RunPasses(chain, image);
     }
     FreeLineSorters(chain);

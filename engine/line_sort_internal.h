@@ -129,6 +129,8 @@ BlockFetch FetchWhileSorting(const SortSource& from, const SortImage& image, con
 // buffer for a column pass. ForEachLine sorts them, fetching `fetch` into the
 // caches meanwhile, a share before each line. RestoreLines writes them back to
 // their place in the image.
+// Copies rows firstRow to firstRow + rowCount - 1 of a source frame into the image.
+void CopySourceRows(const SortSource& from, const SortImage& image, size_t firstRow, size_t rowCount);
 unsigned char* ExtractLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                             int32_t lineCount);
 void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass, const BlockFetch& fetch);
