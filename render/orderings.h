@@ -7,9 +7,10 @@
 // reads the frame row by row from wherever it lies, in either byte order, and
 // writes the sorted list to `sorted` (width * height pixels in the frame's byte
 // order, not overlapping the frame); the second sorts an array in place.
-// ShufflePixels: a uniformly random order drawn from the C library's rand, which
-// is never seeded here (ShuffleWith in shuffle_with.h takes any generator); the
-// byte order does not matter to it.
+// ShufflePixels: a uniformly random order drawn from the Windows C runtime's rand
+// sequence (rand itself there, RandSequence elsewhere), never seeded here and going
+// on from render to render, one sequence per thread (ShuffleWith in shuffle_with.h
+// takes any generator); the byte order does not matter to it.
 // Sorting may throw std::bad_alloc when working memory cannot be had; its input
 // is then left as it was.
 #pragma once
