@@ -11,9 +11,15 @@
 #if defined(_WIN32)
 static_assert(RAND_MAX == RandSequence::kMax, "the Windows C runtime's rand gives 15 bits");
 
+namespace {
+struct RuntimeRand {
+    int operator()() const { return std::rand(); }
+};
+}  // namespace
+
 void ShufflePixels(Pixel* pixels, size_t count)
 {
-    auto rand = [] { return std::rand(); };
+    RuntimeRand rand;
     ShuffleWith(pixels, count, rand, RAND_MAX);
 }
 #else

@@ -29,8 +29,10 @@ inline void PrefetchPixel(const Pixel* pixel)
 }
 
 template <typename Generator>
-void ShuffleWith(Pixel* pixels, size_t count, Generator& generator, uint32_t generatorMax)
+TALVENOR_ALWAYS_INLINE void ShuffleWith(Pixel* pixels, size_t count, Generator& callersGenerator, uint32_t generatorMax)
 {
+    // A local copy, which no pixel store can alias, keeps the state in registers.
+    Generator generator = callersGenerator;
     constexpr size_t kDrawAhead = 32;
     size_t partners[kDrawAhead];  // the partner of pixel k sits at k % kDrawAhead
     const auto draw = [&](size_t k) {
@@ -43,4 +45,5 @@ void ShuffleWith(Pixel* pixels, size_t count, Generator& generator, uint32_t gen
         if (k + kDrawAhead < count) draw(k + kDrawAhead);
         std::swap(pixels[k], pixels[partner]);
     }
+    callersGenerator = generator;
 }

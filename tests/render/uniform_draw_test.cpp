@@ -10,6 +10,7 @@
 
 #include "guarded_world.h"
 #include "host_pixels.h"
+#include "rand_sequence.h"
 #include "shuffle_with.h"
 #include "uniform_draw.h"
 
@@ -39,6 +40,37 @@ double ChiSquare(const std::vector<int>& counts, double expected)
     double sum = 0;
     for (int count : counts) sum += (count - expected) * (count - expected) / expected;
     return sum;
+}
+
+TEST(RandSequence, GivesTheWindowsRuntimesRandUnseededAndFromAnySeed)
+{
+    // The first values of rand in a program built with MinGW-w64, run under Wine.
+    RandSequence unseeded;
+    for (uint32_t expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(unseeded(), expected);
+    // The runtime's own one step at a time.
+    for (uint32_t seed : {0u, 12345u, 0xFFFFFFFFu}) {
+        RandSequence sequence(seed);
+        uint32_t state = seed;
+        for (int i = 0; i < 1000; ++i) {
+            state = state * 214013u + 2531011u;
+            ASSERT_EQ(sequence(), (state >> 16) & 0x7FFF) << "seed " << seed << ", value " << i;
+        }
+    }
+}
+
+TEST(RemainderBelow, IsExactBesideMultiplesOfTheBoundUpTo32Bits)
+{
+    std::mt19937_64 random(3);
+    for (int i = 0; i < 100000; ++i) {
+        const uint64_t bound = 1 + (random() >> (32 + random() % 32));  // 1 .. 2^32 - 1, small ones as often
+        const uint64_t multiple = bound * (random() % (UINT32_MAX / bound + 1));
+        for (uint64_t value : {multiple - 1, multiple, multiple + 1}) {
+            if (value > UINT32_MAX) continue;
+            ASSERT_EQ(RemainderBelow(value, bound), value % bound) << value << " modulo " << bound;
+        }
+    }
+    EXPECT_EQ(RemainderBelow(UINT32_MAX, UINT32_MAX - 1), 1u);
+    EXPECT_EQ(RemainderBelow(uint64_t{1} << 40, 3), 1u);
 }
 
 TEST(DrawBelow, JoinsValuesMostSignificantFirstAndDrawsAgainInTheTopBlock)
