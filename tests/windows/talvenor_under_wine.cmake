@@ -5,9 +5,10 @@
 
 set(TALVENOR_NATIVE_TALVENOR ${CMAKE_SOURCE_DIR}/build/native/talvenor CACHE FILEPATH
     "The Linux talvenor that the Windows renders are compared with")
-# These Modes sort stably in the module's own code, so Windows must give the
-# same bytes as Linux; Random draws from each C runtime's own rand.
-set(byte_identical_modes "Simple Sort" Highlights Shadows "All pixels")
+# Every Mode gives Windows' bytes on Linux: the sorts are stable in the module's
+# own code, and Random draws the same sequence on both, each render here being a
+# fresh process's first.
+set(byte_identical_modes "Simple Sort" Random Highlights Shadows "All pixels")
 
 if(NOT TARGET talvenor)
   talvenor_report_missing_tool("talvenor is not built (TALVENOR_BUILD_CLI is OFF)")
@@ -47,3 +48,17 @@ foreach(mode "Simple Sort" Random Highlights Shadows "All pixels")
   set_tests_properties(${test_name} PROPERTIES FIXTURES_REQUIRED "wine_prefix;render_picture")
   list(APPEND wine_tests ${test_name})
 endforeach()
+
+# Random: the first renders of a fresh process, through both faces, the same on
+# Windows as on Linux.
+set(native_build ${CMAKE_SOURCE_DIR}/build/native)
+if(TARGET random_renders)
+  add_test(NAME windows_random_sequence
+           COMMAND ${talvenor_python} ${PROJECT_SOURCE_DIR}/tests/random/random_sequence.py
+                   --native ${native_build}/random_renders ${native_build}/Talvenor.so
+                            ${native_build}/frei0r-1/talvenor.so
+                   --windows $<TARGET_FILE:random_renders> $<TARGET_FILE:Talvenor> $<TARGET_FILE:talvenor_frei0r>
+                   --wine ${TALVENOR_WINE})
+  set_tests_properties(windows_random_sequence PROPERTIES FIXTURES_REQUIRED wine_prefix)
+  list(APPEND wine_tests windows_random_sequence)
+endif()
