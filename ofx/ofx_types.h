@@ -3,7 +3,6 @@
 // Every size and offset we rely on is pinned below: Linux x86-64 and Win64 agree.
 #pragma once
 
-#include <climits>
 #include <cstddef>
 
 extern "C" {

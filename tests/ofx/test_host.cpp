@@ -5,6 +5,12 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
 namespace {
 
 char* Read(const std::string& text)
@@ -54,40 +60,16 @@ OfxStatus GetMany(OfxPropertySetHandle set, const char* name, int count, Out* va
     return status;
 }
 
-OfxStatus Dimension(OfxPropertySetHandle set, const char* name, int* count)
-{
-    const auto found = set->values.find(name);
-    if (found == set->values.end()) return kOfxStatErrUnknown;
-    *count = static_cast<int>(found->second.size());
-    return kOfxStatOK;
-}
-
 using V = PropertyValue;
-const OfxPropertySuiteV1 kPropertySuite = {SetOne<&V::pointer, void*>,
-                                           SetOne<&V::text, const char*>,
-                                           SetOne<&V::real, double>,
-                                           SetOne<&V::integer, int>,
-                                           SetMany<&V::pointer, void*>,
-                                           SetMany<&V::text, const char*>,
-                                           SetMany<&V::real, double>,
-                                           SetMany<&V::integer, int>,
-                                           GetOne<&V::pointer, void*>,
-                                           GetOne<&V::text, char*>,
-                                           GetOne<&V::real, double>,
-                                           GetOne<&V::integer, int>,
-                                           GetMany<&V::pointer, void*>,
-                                           GetMany<&V::text, char*>,
-                                           GetMany<&V::real, double>,
-                                           GetMany<&V::integer, int>,
-                                           nullptr,
-                                           Dimension};
-
-template <typename Map>
-auto* Lookup(const Map& map, const char* name)
-{
-    const auto found = map.find(name);
-    return found == map.end() ? nullptr : found->second.get();
-}
+// In the suite's order: set one, set many, get one, get many; reset and dimension unused.
+// clang-format off
+const OfxPropertySuiteV1 kPropertySuite = {
+    SetOne<&V::pointer, void*>, SetOne<&V::text, const char*>, SetOne<&V::real, double>, SetOne<&V::integer, int>,
+    SetMany<&V::pointer, void*>, SetMany<&V::text, const char*>, SetMany<&V::real, double>, SetMany<&V::integer, int>,
+    GetOne<&V::pointer, void*>, GetOne<&V::text, char*>, GetOne<&V::real, double>, GetOne<&V::integer, int>,
+    GetMany<&V::pointer, void*>, GetMany<&V::text, char*>, GetMany<&V::real, double>, GetMany<&V::integer, int>,
+    nullptr, nullptr};
+// clang-format on
 
 const OfxImageEffectSuiteV1 kImageEffectSuite = {
     [](OfxImageEffectHandle effect, OfxPropertySetHandle* set) {
@@ -105,7 +87,7 @@ const OfxImageEffectSuiteV1 kImageEffectSuite = {
         return kOfxStatOK;
     },
     [](OfxImageEffectHandle effect, const char* name, OfxImageClipHandle* clip, OfxPropertySetHandle* set) {
-        *clip = Lookup(effect->clips, name);
+        *clip = effect->clips.count(name) ? effect->clips[name].get() : nullptr;
         if (set && *clip) *set = &(*clip)->properties;
         return *clip ? kOfxStatOK : kOfxStatErrUnknown;
     },
@@ -197,6 +179,25 @@ OfxParamStruct* OfxParamSetStruct::Find(const std::string& name) const
         if (param->name == name) return param.get();
     }
     return nullptr;
+}
+
+OfxPlugin* LoadPlugin(const char* path, int& pluginCount)
+{
+#if defined(_WIN32)
+    const HMODULE library = LoadLibraryA(path);
+    const auto find = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(library, name)); };
+#else
+    void* library = dlopen(path, RTLD_LAZY | RTLD_LOCAL);
+    const auto find = [&](const char* name) { return dlsym(library, name); };
+#endif
+    const auto count = library ? reinterpret_cast<int (*)()>(find("OfxGetNumberOfPlugins")) : nullptr;
+    const auto plugin = library ? reinterpret_cast<OfxPlugin* (*)(int)>(find("OfxGetPlugin")) : nullptr;
+    if (!count || !plugin) {
+        std::fprintf(stderr, "FAIL: %s: not loaded, or without the OpenFX entry points\n", path);
+        return nullptr;
+    }
+    pluginCount = count();
+    return plugin(0);
 }
 
 TestHost::TestHost() : host{&properties, FetchSuite} {}

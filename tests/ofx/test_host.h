@@ -1,5 +1,5 @@
-// A small OpenFX host for the face's tests: property sets, effects with clips and
-// parameters, and the suites the effect fetches (property, image effect,
+// A small OpenFX host for the face's tests: it loads a bundle's binary and offers
+// property sets, effects with clips and parameters, and the suites the effect fetches (property, image effect,
 // parameter, message). Handles are pointers to the structs below. Images are
 // property sets the test fills; the host counts their fetches and releases and
 // keeps every message the effect posts.
@@ -60,6 +60,10 @@ struct TestHost {
 
 // The one host whose suites the effect calls.
 TestHost& Host();
+// The plug-in of the bundle binary at `path`, loaded as a host loads it (dlopen,
+// LoadLibrary), with the number of plug-ins the binary says it holds; null, with
+// the reason on stderr, when there is none.
+OfxPlugin* LoadPlugin(const char* path, int& pluginCount);
 // An instance made as a host makes one from a context's description: the same
 // clips and parameters, each parameter at its default.
 std::unique_ptr<OfxImageEffectStruct> InstanceOf(const OfxImageEffectStruct& description);
