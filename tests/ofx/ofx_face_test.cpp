@@ -124,8 +124,7 @@ struct TestImage {
     size_t firstRow;  // the offset of row bounds.y1 in memory
     OfxPropertySetStruct properties;
 
-    TestImage(const OfxRectI& rect, int rowBytesOf, const char* depth = "OfxBitDepthByte")
-        : bounds(rect), rowBytes(rowBytesOf)
+    TestImage(const OfxRectI& rect, int rowBytesOf) : bounds(rect), rowBytes(rowBytesOf)
     {
         const size_t height = static_cast<size_t>(rect.y2 - rect.y1);
         memory.assign(static_cast<size_t>(std::abs(rowBytes)) * height + 2 * kGuard, 0xA5);
@@ -134,7 +133,7 @@ struct TestImage {
         values["OfxImagePropData"] = {{"", 0, 0, memory.data() + firstRow}};
         values["OfxImagePropRowBytes"] = {{"", rowBytes}};
         values["OfxImagePropBounds"] = {{"", rect.x1}, {"", rect.y1}, {"", rect.x2}, {"", rect.y2}};
-        values["OfxImageEffectPropPixelDepth"] = {{depth}};
+        values["OfxImageEffectPropPixelDepth"] = {{"OfxBitDepthByte"}};
         values["OfxImageEffectPropComponents"] = {{"OfxImageComponentRGBA"}};
     }
     unsigned char* At(int x, int y)
