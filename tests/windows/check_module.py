@@ -4,10 +4,12 @@ C++ runtime is linked in). Talvenor.aex, the After Effects plug-in, exports only
 EntryPointFunc and carries the property list the host reads before loading it;
 the expected property list bytes are built here from the documented layout, not
 from the resource script. talvenor.dll, the frei0r plug-in, exports only the
-f0r_* functions.
+f0r_* functions. Talvenor.ofx, the OpenFX bundle's binary, exports only
+OfxGetNumberOfPlugins and OfxGetPlugin.
 
 Usage: /usr/bin/python3 check_module.py aex Talvenor.aex
        /usr/bin/python3 check_module.py frei0r talvenor.dll
+       /usr/bin/python3 check_module.py ofx Talvenor.ofx
 Prints every failed check and exits 1 if there is one.
 """
 import struct
@@ -134,6 +136,7 @@ KINDS = {
     "frei0r": Kind(["f0r_init", "f0r_deinit", "f0r_get_plugin_info", "f0r_get_param_info",
                     "f0r_construct", "f0r_destruct", "f0r_set_param_value", "f0r_get_param_value",
                     "f0r_update", "f0r_update2"]),
+    "ofx": Kind(["OfxGetNumberOfPlugins", "OfxGetPlugin"]),
 }
 
 

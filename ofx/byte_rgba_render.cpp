@@ -1,0 +1,47 @@
+// The 8-bit RGBA render.
+#include "byte_rgba_render.h"
+
+#include <algorithm>
+#include <new>
+
+#include "arrange_frame.h"
+#include "frame_copy.h"
+#include "host_message.h"
+#include "shuffle_by_time.h"
+#include "window_copy.h"
+
+namespace {
+
+constexpr int64_t kBytesPerPixel = 4;
+
+OfxRectI Intersection(const OfxRectI& a, const OfxRectI& b)
+{
+    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+}
+
+}  // namespace
+
+OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& request)
+{
+    for (const ImageView* image : {&request.source, &request.output}) {
+        if (const char* problem = LayoutProblem(*image, kBytesPerPixel)) {
+            return ReportError(effect, kOfxStatErrImageFormat, problem);
+        }
+    }
+    const PixelRows frame = TopDownRows(request.source);
+    if (!CanArrange(frame, request.settings)) {
+        return ReportError(effect, kOfxStatErrImageFormat, "The frame is too large for Talvenor to arrange.");
+    }
+    const OfxRectI target = Intersection(request.window, request.output.bounds);
+    if (target.x1 >= target.x2 || target.y1 >= target.y2) return kOfxStatOK;
+    try {
+        const auto arranged = AllocateFrame(PixelCount(frame));
+        const PixelOrder order = request.settings.mode == Mode::Random
+                                     ? ShuffleByTime(frame, request.time, arranged.get())
+                                     : ArrangeFrame(frame, request.settings, arranged.get());
+        WriteWindow(ArrangedFrame{arranged.get(), order, request.source.bounds}, request.output, target);
+    } catch (const std::bad_alloc&) {
+        return ReportError(effect, kOfxStatErrMemory, "Talvenor ran out of memory for its working copy of the frame.");
+    }
+    return kOfxStatOK;
+}

@@ -1,0 +1,15 @@
+// RenderByteRgba: the render of 8-bit RGBA images. The whole Source frame is
+// arranged into a working copy, as the frei0r face arranges a frame, top row
+// first; then exactly the render window, clipped to the Output image's bounds,
+// is written: each pixel from the arranged frame where the Source frame has one
+// and transparent black where it has none. Random orders the frame by its time
+// (ShuffleByTime), so that a frame renders alike every time.
+//
+// An image that cannot be addressed, or a frame too large for the engine, is an
+// image format error; no memory for the working copy is kOfxStatErrMemory. Each
+// is reported to the host, and nothing is written.
+#pragma once
+
+#include "render_request.h"
+
+OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& request);

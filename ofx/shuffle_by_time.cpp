@@ -1,0 +1,35 @@
+// The time's seed: its bits mixed (SplitMix64's finaliser) so that times a frame
+// apart give unrelated seeds.
+#include "shuffle_by_time.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "frame_copy.h"
+#include "rand_sequence.h"
+#include "shuffle_with.h"
+
+namespace {
+
+uint32_t SeedOf(OfxTime time)
+{
+    uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof time, "a time is 64 bits");
+    std::memcpy(&bits, &time, sizeof bits);
+    bits ^= bits >> 30;
+    bits *= 0xBF58476D1CE4E5B9u;
+    bits ^= bits >> 27;
+    bits *= 0x94D049BB133111EBu;
+    bits ^= bits >> 31;
+    return static_cast<uint32_t>(bits ^ (bits >> 32));
+}
+
+}  // namespace
+
+PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged)
+{
+    CopyRows(frame, arranged, frame.order);
+    RandSequence sequence{SeedOf(time)};
+    ShuffleWith(arranged, static_cast<size_t>(PixelCount(frame)), sequence, RandSequence::kMax);
+    return frame.order;
+}

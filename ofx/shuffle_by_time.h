@@ -1,0 +1,11 @@
+// ShuffleByTime: Random in the OpenFX face. The frame's pixels are copied to
+// `arranged` (width * height pixels, top row first) and shuffled uniformly with a
+// RandSequence seeded from the frame's time alone: rendering a frame again gives
+// the same bytes, while neighbouring frames differ. Returns the arranged byte
+// order, the frame's own. May throw std::bad_alloc only before writing.
+#pragma once
+
+#include "ofx_types.h"
+#include "pixel_rows.h"
+
+PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged);

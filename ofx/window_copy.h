@@ -1,0 +1,19 @@
+// WriteWindow: writes the pixels of `target` (pixel coordinates, inside the
+// output image's bounds) into an 8-bit RGBA output image, and nothing else. A
+// pixel the arranged frame covers gets its arranged pixel, in RGBA order; any
+// other gets transparent black.
+//
+// ArrangedFrame: a frame arranged into a row-major array, top row first, that
+// stands where the Source image's bounds say (its top row is y = bounds.y2 - 1).
+#pragma once
+
+#include "image_view.h"
+#include "pixel_order.h"
+
+struct ArrangedFrame {
+    const Pixel* pixels;
+    PixelOrder order;
+    OfxRectI bounds;
+};
+
+void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target);
