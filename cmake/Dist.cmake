@@ -1,6 +1,6 @@
 # dist: what a Windows user downloads, Talvenor-<version>-win64.zip, holding the
 # plug-in, the frei0r plug-in with its Kdenlive and Shotcut descriptions, the
-# README's install sections as INSTALL.txt and the licence. Part of every Windows
+# OpenFX bundle, the README's install sections as INSTALL.txt and the licence. Part of every Windows
 # build, so the zip is always there to test and ship.
 if(NOT WIN32)
   return()
@@ -18,11 +18,15 @@ if(TARGET talvenor_frei0r)
       ${PROJECT_SOURCE_DIR}/frei0r/shotcut/meta.qml ${PROJECT_SOURCE_DIR}/frei0r/shotcut/ui.qml)
 endif()
 
+# The OpenFX bundle as the build lays it out: the Win64 binary and the icon.
+set(ofx_depends talvenor_ofx $<TARGET_FILE:talvenor_ofx> ${PROJECT_SOURCE_DIR}/ofx/resources/net.talvenor.Talvenor.png)
+
 add_custom_command(
   OUTPUT ${TALVENOR_DIST_ZIP}
   COMMAND ${CMAKE_COMMAND}
           -DMODULE=$<TARGET_FILE:Talvenor>
           ${frei0r_options}
+          -DOFX_BUNDLE=${CMAKE_BINARY_DIR}/Talvenor.ofx.bundle
           -DREADME=${PROJECT_SOURCE_DIR}/README.md
           -DLICENSE=${PROJECT_SOURCE_DIR}/LICENSE
           -DVERSION=${PROJECT_VERSION}
@@ -30,7 +34,7 @@ add_custom_command(
           -DNAME=${TALVENOR_DIST_NAME}
           -DZIP=${TALVENOR_DIST_ZIP}
           -P ${dist_script}
-  DEPENDS Talvenor $<TARGET_FILE:Talvenor> ${frei0r_depends} ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+  DEPENDS Talvenor $<TARGET_FILE:Talvenor> ${frei0r_depends} ${ofx_depends} ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
           ${dist_script}
   COMMENT "Packing ${TALVENOR_DIST_NAME}.zip"
   VERBATIM)

@@ -1,10 +1,11 @@
-# Script mode (cmake -P), run by the dist target. Stages MODULE, INSTALL.txt and
-# LICENSE.txt in STAGE/NAME, and when given, in its folder frei0r the plug-in
-# FREI0R with the Kdenlive and Shotcut descriptions from FREI0R_SOURCE, and zips that folder
-# into ZIP. INSTALL.txt is the parts of README between the install-notes and the
-# editors-install-notes markers with the Markdown emphasis and code marks taken
+# Script mode (cmake -P), run by the dist target. Stages MODULE, INSTALL.txt,
+# LICENSE.txt and the OpenFX bundle folder OFX_BUNDLE in STAGE/NAME, and when
+# given, in its folder frei0r the plug-in FREI0R with the Kdenlive and Shotcut
+# descriptions from FREI0R_SOURCE, and zips that folder into ZIP. INSTALL.txt is
+# the parts of README between the install-notes, editors-install-notes and
+# ofx-install-notes markers with the Markdown emphasis and code marks taken
 # out, so the README stays its one source. Text files get Windows line ends.
-foreach(variable MODULE README LICENSE VERSION STAGE NAME ZIP)
+foreach(variable MODULE OFX_BUNDLE README LICENSE VERSION STAGE NAME ZIP)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "MakeDistZip.cmake needs -D${variable}=...")
   endif()
@@ -24,6 +25,8 @@ if(DEFINED FREI0R)
   readme_section(editors-install-notes editor_notes)
   string(APPEND notes "\nTalvenor ${VERSION} for Kdenlive and Shotcut on Windows\n\n${editor_notes}")
 endif()
+readme_section(ofx-install-notes ofx_notes)
+string(APPEND notes "\nTalvenor ${VERSION} for OpenFX hosts on Windows\n\n${ofx_notes}")
 string(REPLACE "**" "" notes "${notes}")
 string(REPLACE "`" "" notes "${notes}")
 file(READ ${LICENSE} licence)
@@ -36,7 +39,7 @@ endfunction()
 set(folder ${STAGE}/${NAME})
 file(REMOVE_RECURSE ${folder})
 file(MAKE_DIRECTORY ${folder})
-file(COPY ${MODULE} DESTINATION ${folder})
+file(COPY ${MODULE} ${OFX_BUNDLE} DESTINATION ${folder})
 if(DEFINED FREI0R)
   file(COPY ${FREI0R} DESTINATION ${folder}/frei0r)
   file(COPY ${FREI0R_SOURCE}/kdenlive/frei0r_talvenor.xml DESTINATION ${folder}/frei0r/kdenlive)

@@ -1,6 +1,7 @@
 # The Debian package, talvenor_<version>_amd64.deb, built by the package target
 # (cpack -G DEB): the frei0r plug-in in /usr/lib/frei0r-1, where MLT and
-# GStreamer look, the Kdenlive and Shotcut descriptions, and talvenor with the
+# GStreamer look, the Kdenlive and Shotcut descriptions, the OpenFX bundle in
+# /usr/OFX/Plugins, where Resolve, Nuke and Natron look, and talvenor with the
 # effect module it loads from beside itself, in /usr/lib/talvenor with a link in
 # /usr/bin. The version is the effect's own, from host/identity.h.
 if(WIN32 OR NOT TARGET talvenor OR NOT TARGET talvenor_frei0r)
@@ -48,11 +49,13 @@ set(CPACK_PACKAGE_NAME talvenor)
 set(CPACK_PACKAGE_VERSION ${TALVENOR_PACKAGE_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pixel-sorting video effect for FFmpeg, MLT, Kdenlive, Shotcut and GStreamer")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pixel-sorting video effect for FFmpeg, MLT, GStreamer and OpenFX hosts")
 set(CPACK_PACKAGE_DESCRIPTION "Talvenor rearranges the pixels of every frame into sorted runs, never
 changing one. This package holds its frei0r plug-in, which FFmpeg, melt,
 Kdenlive, Shotcut and GStreamer load, the effect's descriptions for Kdenlive
-and Shotcut, and talvenor, a command line that renders images through it.")
+and Shotcut, its OpenFX plug-in for DaVinci Resolve, Natron, Nuke and the
+other OpenFX hosts, and talvenor, a command line that renders images through
+it.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -2,12 +2,13 @@
 lintian clean of errors, and, unpacked into a throwaway root with dpkg -x, run
 from there by talvenor and by GStreamer, each frame a rearrangement of its input
 and, outside Random, equal to the host effect module's render (the build tree's
-talvenor) of the same input. GStreamer runs it as frei0r-filter-talvenor in
+talvenor) of the same input; and its OpenFX bundle, unpacked, loaded and rendered
+by our OpenFX test host. GStreamer runs it as frei0r-filter-talvenor in
 several settings, its string properties set at the start: the only time GStreamer
 1.22's frei0r wrapper passes them correctly. (FFmpeg and melt run the same
 plug-in file in their own tests; FFmpeg here only makes and decodes the clip.)
 
-Usage: debian_package_test.py CPACK BUILD_FOLDER FFMPEG GST_LAUNCH TALVENOR WORK_FOLDER
+Usage: debian_package_test.py CPACK BUILD_FOLDER FFMPEG GST_LAUNCH TALVENOR OFX_TEST_HOST WORK_FOLDER
 """
 import glob
 import os
@@ -18,11 +19,13 @@ import sys
 from ffmpeg_host_test import check_frames
 from host_frames import HEIGHT, WIDTH, HostEffect, decode_frames, gstreamer_render, make_clip, run
 
+OFX_BINARY = "./usr/OFX/Plugins/Talvenor.ofx.bundle/Contents/Linux-x86-64/Talvenor.ofx"
 FILES = {
     "./usr/bin/talvenor", "./usr/lib/talvenor/talvenor", "./usr/lib/talvenor/Talvenor.so",
     "./usr/lib/frei0r-1/talvenor.so", "./usr/share/kdenlive/effects/frei0r_talvenor.xml",
     "./usr/share/shotcut/qml/filters/talvenor/meta.qml", "./usr/share/shotcut/qml/filters/talvenor/ui.qml",
     "./usr/share/doc/talvenor/copyright", "./usr/share/doc/talvenor/changelog.gz",
+    OFX_BINARY, "./usr/OFX/Plugins/Talvenor.ofx.bundle/Contents/Resources/net.talvenor.Talvenor.png",
 }
 # Mode, Orientation, Comparator, Threshold for GStreamer: names, numbers and letter cases mixed.
 GSTREAMER_CASES = [("Shadows", "Row", "Multiply", 120), ("Highlights", "Column", "Average", 45), ("shadows", "Row", "xor", 200),
@@ -63,7 +66,7 @@ def check_hosts(root, ffmpeg, gst_launch, talvenor, folder):
     return [f"GStreamer in {len(GSTREAMER_CASES)} settings"]
 
 
-def main(cpack, build, ffmpeg, gst_launch, talvenor, folder):
+def main(cpack, build, ffmpeg, gst_launch, talvenor, ofx_test_host, folder):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
     package = build_package(cpack, build, folder)
@@ -71,6 +74,8 @@ def main(cpack, build, ffmpeg, gst_launch, talvenor, folder):
     root = os.path.join(folder, "root")
     run(["dpkg", "-x", package, root])
     hosts = check_hosts(root, ffmpeg, gst_launch, talvenor, folder)
+    run([ofx_test_host, os.path.join(root, OFX_BINARY)])
+    hosts.append("the OpenFX test host")
     print(f"{os.path.basename(package)}: {len(FILES)} files, {os.path.getsize(package)} bytes, lintian without "
           f"errors; run unpacked by talvenor, " + ", ".join(hosts))
 
