@@ -10,7 +10,7 @@ namespace {
 
 // A pass whose record or scratch cannot be allocated is left out of the chain,
 // and the frame stays as the previous pass left it.
-LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
+LineSorter* MakeChain(const SortImage& image, const SortOptions& options)
 {
     switch (options.direction) {
     case SortDirection::Row: return MakeLineSorter(image, options, SortDirection::Row);
@@ -29,32 +29,43 @@ LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
 
 void RunPass(const SortSource& from, const SortImage& image, const LineSorter& pass)
 {
-    int32_t firstLine = 0;
-    while (firstLine < pass.lineCount) {
-        const int32_t lineCount = std::min(pass.blockLines, pass.lineCount - firstLine);
+    RunPassLines(from, image, pass, 0, pass.lineCount, nullptr);
+}
+
+void RunPasses(const LineSorter* first, const SortImage& image)
+{
+    for (const LineSorter* pass = first; pass != nullptr; pass = pass->next) {
+        RunPass(InPlace(image), image, *pass);
+    }
+}
+
+}  // namespace
+
+bool RunPassLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                  int32_t endLine, const SortWorkers* workers)
+{
+    while (firstLine < endLine) {
+        if (workers != nullptr && workers->stopped != nullptr && workers->stopped(workers->context)) return false;
+        const int32_t lineCount = std::min(pass.blockLines, endLine - firstLine);
         unsigned char* lines = ExtractLines(from, image, pass, firstLine, lineCount);
         ForEachLine(lines, lineCount, pass, FetchWhileSorting(from, image, pass, firstLine, lineCount));
         RestoreLines(image, pass, firstLine, lineCount, lines);
         firstLine += lineCount;
     }
+    return true;
 }
 
-void RunPasses(const LineSorter* first, const SortImage& image)
+LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
 {
-    const SortSource inPlace{image.pixels, size_t{image.width} * kPixelBytes};
-    for (const LineSorter* pass = first; pass != nullptr; pass = pass->next) {
-        RunPass(inPlace, image, *pass);
-    }
+    return MakeChain(image, options);
 }
-
-}  // namespace
 
 void SortLines(const SortImage& image, const SortOptions& options)
 {
     if (image.width == 0 || image.height == 0) {
         return;
     }
-    LineSorter* chain = MakePassChain(image, options);
+    LineSorter* chain = MakeChain(image, options);
     RunPasses(chain, image);
     FreeLineSorters(chain);
 }
@@ -64,10 +75,8 @@ void SortLinesFrom(const SortSource& source, const SortImage& image, const SortO
     if (image.width == 0 || image.height == 0) {
         return;
     }
-    LineSorter* chain = MakePassChain(image, options);
-    const SortDirection firstDirection =
-        options.direction == SortDirection::Column ? SortDirection::Column : SortDirection::Row;
-    if (chain != nullptr && chain->direction == firstDirection) {
+    LineSorter* chain = MakeChain(image, options);
+    if (chain != nullptr && chain->direction == FirstPassDirection(options)) {
         RunPass(source, image, *chain);
         RunPasses(chain->next, image);
     } else {  // the first pass is left out: the plain copy stands in for it

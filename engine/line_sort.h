@@ -25,6 +25,19 @@
 // out as in SortLines; the image then still holds every source pixel once (the
 // plain copy, when the first pass is the one left out).
 //
+// Spreading a sort over threads: SortWorkers describes the caller's. run(context,
+// work, argument) must call work(argument, w) once for every w from 0 to count -
+// 1, on threads of its own or one after another, and return when all have
+// returned. SortLinesFromWith then gives exactly SortLinesFrom's bytes for any
+// count (and, with the image as its own source, SortLines's): each pass's lines
+// are shared out among the workers in equal runs, every worker with passes and
+// memory of its own, and a pass starts only when the one before has ended on
+// every worker. stopped(context), when not null, is asked before each block of
+// lines; once it says stop, the workers end and SortLinesFromWith returns false,
+// the image left in an unspecified state. When a worker's memory cannot be
+// allocated, the sort runs on the calling thread alone, as SortLinesFrom. Returns
+// true when the sort ran to its end.
+//
 // A RowSorter sorts rows one at a time, for a caller that streams them: SortRow
 // rearranges one row of `width` RGBA pixels in place exactly as the row pass of
 // SortLines with the sorter's options (copied at MakeRowSorter) would. All its
@@ -68,3 +81,13 @@ struct RowSorter;
 RowSorter* MakeRowSorter(uint32_t width, const SortOptions& options);
 void SortRow(RowSorter* sorter, unsigned char* row);
 void FreeRowSorter(RowSorter* sorter);
+
+struct SortWorkers {
+    int32_t count;  // at least 1
+    void (*run)(void* context, void (*work)(void* argument, int32_t worker), void* argument);
+    bool (*stopped)(void* context);
+    void* context;
+};
+
+bool SortLinesFromWith(const SortSource& source, const SortImage& image, const SortOptions& options,
+                       const SortWorkers& workers);

@@ -101,6 +101,27 @@ inline void StorePixel(unsigned char* pixel, uint32_t word)
 // Passes: null when the record or its scratch cannot be allocated.
 LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options, SortDirection passDirection);
 void FreeLineSorters(LineSorter* first);
+// The chain of passes the options' direction asks for, each pass that cannot be
+// allocated left out (null when none can).
+LineSorter* MakePassChain(const SortImage& image, const SortOptions& options);
+
+// The direction of the first pass the options ask for.
+inline SortDirection FirstPassDirection(const SortOptions& options)
+{
+    return options.direction == SortDirection::Column ? SortDirection::Column : SortDirection::Row;
+}
+
+// The image as the source of a pass that sorts it in place.
+inline SortSource InPlace(const SortImage& image)
+{
+    return SortSource{image.pixels, size_t{image.width} * kPixelBytes};
+}
+
+// Runs a pass over its lines firstLine to endLine - 1, a block at a time, reading
+// them from `from`. With workers that have a stopped callback, asks it before
+// each block and returns false, with lines left unsorted, once it says stop.
+bool RunPassLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
+                  int32_t endLine, const SortWorkers* workers);
 
 // Frame memory that a column pass is about to move: `rows` rows, `stride` bytes
 // apart, of `bytes` bytes each from first, the same rows of each stretch. A

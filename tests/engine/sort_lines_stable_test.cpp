@@ -84,6 +84,8 @@ TEST(SortLinesStable, MatchesStableReferenceForEveryOption)
                         ASSERT_EQ(actual, expected) << "equal keys out of order: " << Describe(frame, options);
                         ASSERT_EQ(SortedFrom(frame.pixels, frame.width, frame.height, options), expected)
                             << "SortLinesFrom: " << Describe(frame, options);
+                        ASSERT_EQ(SortedWith(frame.pixels, frame.width, frame.height, options, 3), expected)
+                            << "three workers: " << Describe(frame, options);
                         if (options.direction == SortDirection::Row) {
                             const auto rows = RowSorted(frame.pixels, frame.width, frame.height, options);
                             ASSERT_TRUE(rows != nullptr);
@@ -120,3 +122,18 @@ TEST(SortLinesStable, RepeatedRunsAreByteIdentical)
 }
 
 }  // namespace
+
+// Workers asked to stop end the sort early and say so; the same sort left alone
+// runs to its end.
+TEST(SortLinesStable, WorkersStopWhenAskedAndSaySo)
+{
+    std::mt19937 random(5);
+    const Frame frame = RandomFrame(random, 64 * 48, false);
+    const SortOptions options{SortDirection::Both, SortComparator::Average, SortMode::AllPixels, 45};
+    bool finished = true;
+    const Frame stopped = SortedWith(frame, 64, 48, options, 2, 3, &finished);
+    EXPECT_FALSE(finished);
+    EXPECT_NE(stopped, SortedCopy(frame, 64, 48, options));
+    SortedWith(frame, 64, 48, options, 2, INT32_MAX, &finished);
+    EXPECT_TRUE(finished);
+}

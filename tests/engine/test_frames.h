@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -47,6 +48,32 @@ inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, con
     Frame image(frame.size(), Pixel{0xAB, 0xCD, 0xEF, 0x01});
     SortLinesFrom(SortSource{source.data() + 1, rowBytes},
                   SortImage{image.empty() ? nullptr : image.front().data(), width, height, 4}, options);
+    return image;
+}
+
+// SortLinesFromWith from the frame into a fresh image, with `count` workers
+// taking turns on the calling thread, the last one first, so that a share that
+// leaned on another's within a pass would show; stopAfter blocks, it asks to stop.
+inline Frame SortedWith(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options, int32_t count,
+                        int32_t stopAfter = INT32_MAX, bool* finished = nullptr)
+{
+    struct Turns {
+        int32_t count;
+        int32_t blocksLeft;
+    } turns{count, stopAfter};
+    const SortWorkers workers{
+        count,
+        [](void* context, void (*work)(void*, int32_t), void* argument) {
+            for (int32_t w = static_cast<Turns*>(context)->count - 1; w >= 0; --w) work(argument, w);
+        },
+        [](void* context) { return static_cast<Turns*>(context)->blocksLeft-- <= 0; },
+        &turns,
+    };
+    Frame image(frame.size(), Pixel{0xAB, 0xCD, 0xEF, 0x01});
+    const bool ran = SortLinesFromWith(SortSource{frame.empty() ? nullptr : frame.front().data(), size_t{width} * 4},
+                                       SortImage{image.empty() ? nullptr : image.front().data(), width, height, 4},
+                                       options, workers);
+    if (finished != nullptr) *finished = ran;
     return image;
 }
 
