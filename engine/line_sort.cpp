@@ -76,14 +76,24 @@ void SortLinesFrom(const SortSource& source, const SortImage& image, const SortO
         return;
     }
     LineSorter* chain = MakeChain(image, options);
-    if (chain != nullptr && chain->direction == FirstPassDirection(options)) {
-        RunPass(source, image, *chain);
-        RunPasses(chain->next, image);
-    } else {  // the first pass is left out: the plain copy stands in for it
-        CopySourceRows(source, image, 0, image.height);
-        RunPasses(chain, image);
-    }
+    RunChainFrom(source, image, chain, options, nullptr);
     FreeLineSorters(chain);
+}
+
+bool RunChainFrom(const SortSource& source, const SortImage& image, const LineSorter* chain, const SortOptions& options,
+                  const SortWorkers* workers)
+{
+    if (chain == nullptr || chain->direction != FirstPassDirection(options)) {
+        // The first pass is left out: the plain copy stands in for it.
+        if (source.pixels != image.pixels) CopySourceRows(source, image, 0, image.height);
+    } else {
+        if (!RunPassLines(source, image, *chain, 0, chain->lineCount, workers)) return false;
+        chain = chain->next;
+    }
+    for (; chain != nullptr; chain = chain->next) {
+        if (!RunPassLines(InPlace(image), image, *chain, 0, chain->lineCount, workers)) return false;
+    }
+    return true;
 }
 
 struct RowSorter {

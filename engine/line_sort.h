@@ -29,14 +29,16 @@
 // work, argument) must call work(argument, w) once for every w from 0 to count -
 // 1, on threads of its own or one after another, and return when all have
 // returned. SortLinesFromWith then gives exactly SortLinesFrom's bytes for any
-// count (and, with the image as its own source, SortLines's): each pass's lines
+// count (and SortLines's when the source is the image itself, rows width * 4
+// bytes apart): each pass's lines
 // are shared out among the workers in equal runs, every worker with passes and
 // memory of its own, and a pass starts only when the one before has ended on
 // every worker. stopped(context), when not null, is asked before each block of
 // lines; once it says stop, the workers end and SortLinesFromWith returns false,
-// the image left in an unspecified state. When a worker's memory cannot be
-// allocated, the sort runs on the calling thread alone, as SortLinesFrom. Returns
-// true when the sort ran to its end.
+// the image left in an unspecified state. Workers beyond the 64th get no share.
+// When a worker's memory cannot be allocated, the sort runs on the calling thread
+// alone, with the passes whose memory the first worker has (as SortLinesFrom).
+// Returns true when the sort ran to its end.
 //
 // A RowSorter sorts rows one at a time, for a caller that streams them: SortRow
 // rearranges one row of `width` RGBA pixels in place exactly as the row pass of

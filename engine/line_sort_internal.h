@@ -122,6 +122,11 @@ inline SortSource InPlace(const SortImage& image)
 // each block and returns false, with lines left unsorted, once it says stop.
 bool RunPassLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                   int32_t endLine, const SortWorkers* workers);
+// Runs a chain on the calling thread as SortLinesFrom does, the plain copy
+// standing in for a first pass left out (none when the source is the image); with
+// workers, stops as RunPassLines does and then returns false.
+bool RunChainFrom(const SortSource& source, const SortImage& image, const LineSorter* chain, const SortOptions& options,
+                  const SortWorkers* workers);
 
 // Frame memory that a column pass is about to move: `rows` rows, `stride` bytes
 // apart, of `bytes` bytes each from first, the same rows of each stretch. A

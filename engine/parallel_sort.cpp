@@ -5,12 +5,14 @@
 // how they are shared out changes no byte.
 #include <algorithm>
 #include <atomic>
-#include <new>
 
 #include "line_sort_internal.h"
 
 namespace {
 
+// Workers beyond these get no share: the chains' table stays on the stack, so
+// that sorting takes no allocation a single-threaded SortLinesFrom would not.
+constexpr int32_t kMostWorkers = 64;
 // Shares are whole runs of this many lines: a column share then reads and writes
 // rows in whole cache lines (16 pixels of 4 bytes).
 constexpr int64_t kShareLines = kColumnBlockStep;
@@ -18,7 +20,8 @@ constexpr int64_t kShareLines = kColumnBlockStep;
 struct ParallelSort {
     SortSource source;  // what the first pass reads
     SortImage image;
-    LineSorter** chains;  // one a worker, all with the same passes
+    LineSorter* const* chains;  // one a worker, all with every pass
+    int32_t chainCount;
     int32_t passIndex;
     const SortWorkers* workers;
     std::atomic<bool> stopped;
@@ -44,12 +47,11 @@ int32_t ShareStart(int32_t lineCount, int32_t worker, int32_t workerCount)
 void SortShare(void* argument, int32_t worker)
 {
     ParallelSort& job = *static_cast<ParallelSort*>(argument);
-    const int32_t workerCount = job.workers->count;
-    if (worker < 0 || worker >= workerCount) return;
+    if (worker < 0 || worker >= job.chainCount) return;
     const LineSorter& pass = *PassOf(job.chains[worker], job.passIndex);
     const SortSource from = job.passIndex == 0 ? job.source : InPlace(job.image);
-    const int32_t first = ShareStart(pass.lineCount, worker, workerCount);
-    const int32_t end = ShareStart(pass.lineCount, worker + 1, workerCount);
+    const int32_t first = ShareStart(pass.lineCount, worker, job.chainCount);
+    const int32_t end = ShareStart(pass.lineCount, worker + 1, job.chainCount);
     if (!RunPassLines(from, job.image, pass, first, end, job.workers)) job.stopped = true;
 }
 
@@ -57,30 +59,22 @@ void SortShare(void* argument, int32_t worker)
 // out would sort differently from its neighbours.
 bool IsWhole(const LineSorter* chain, const SortOptions& options)
 {
-    const int32_t passes = PassCount(options);
     if (chain == nullptr || chain->direction != FirstPassDirection(options)) return false;
-    return passes == 1 ? chain->next == nullptr : chain->next != nullptr;
+    return PassCount(options) == 1 ? chain->next == nullptr : chain->next != nullptr;
 }
 
-void FreeChains(LineSorter** chains, int32_t count)
+// Makes up to `wanted` chains and returns how many to run with: all of them when
+// every one is whole; else just the first, however many passes it holds.
+int32_t MakeChains(const SortImage& image, const SortOptions& options, int32_t wanted, LineSorter** chains)
 {
-    for (int32_t w = 0; w < count; ++w) FreeLineSorters(chains[w]);
-    delete[] chains;
-}
-
-// Every worker's chain, or null when one cannot be had whole.
-LineSorter** MakeChains(const SortImage& image, const SortOptions& options, int32_t count)
-{
-    LineSorter** chains = new (std::nothrow) LineSorter*[static_cast<size_t>(count)]();
-    if (chains == nullptr) return nullptr;
-    for (int32_t w = 0; w < count; ++w) {
+    for (int32_t w = 0; w < wanted; ++w) {
         chains[w] = MakePassChain(image, options);
         if (!IsWhole(chains[w], options)) {
-            FreeChains(chains, count);
-            return nullptr;
+            for (int32_t other = 1; other <= w; ++other) FreeLineSorters(chains[other]);
+            return 1;
         }
     }
-    return chains;
+    return wanted;
 }
 
 }  // namespace
@@ -89,15 +83,18 @@ bool SortLinesFromWith(const SortSource& source, const SortImage& image, const S
                        const SortWorkers& workers)
 {
     if (image.width == 0 || image.height == 0) return true;
-    LineSorter** chains = MakeChains(image, options, std::max(workers.count, 1));
-    if (chains == nullptr) {
-        SortLinesFrom(source, image, options);
-        return true;
+    LineSorter* chains[kMostWorkers] = {};
+    const int32_t chainCount = MakeChains(image, options, std::clamp(workers.count, 1, kMostWorkers), chains);
+    bool finished = true;
+    if (chainCount == 1) {
+        finished = RunChainFrom(source, image, chains[0], options, &workers);
+    } else {
+        ParallelSort job{source, image, chains, chainCount, 0, &workers, {false}};
+        for (; job.passIndex < PassCount(options) && !job.stopped; ++job.passIndex) {
+            workers.run(workers.context, SortShare, &job);
+        }
+        finished = !job.stopped;
     }
-    ParallelSort job{source, image, chains, 0, &workers, {false}};
-    for (; job.passIndex < PassCount(options) && !job.stopped; ++job.passIndex) {
-        workers.run(workers.context, SortShare, &job);
-    }
-    FreeChains(chains, std::max(workers.count, 1));
-    return !job.stopped;
+    for (int32_t w = 0; w < chainCount; ++w) FreeLineSorters(chains[w]);
+    return finished;
 }

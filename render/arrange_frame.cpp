@@ -19,18 +19,17 @@ bool IsWholeFrameMode(Mode mode)
 // An input already in the engine's order is read by a first row pass itself; a
 // first column pass measured faster on a plain copy, made in row order, than
 // gathering from the input, and an input in another order is copied to convert it.
-void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
+void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
+                      const SortWorkers& workers)
 {
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
                           static_cast<uint32_t>(input.height), 4};
-    if (input.order == PixelOrder::Rgba && settings.orientation != Orientation::Column) {
-        const SortSource source{reinterpret_cast<const unsigned char*>(input.first),
-                                static_cast<size_t>(input.rowBytes)};
-        SortLinesFrom(source, image, MakeSortOptions(settings));
-        return;
+    SortSource source{reinterpret_cast<const unsigned char*>(input.first), static_cast<size_t>(input.rowBytes)};
+    if (input.order != PixelOrder::Rgba || settings.orientation == Orientation::Column) {
+        CopyRows(input, arranged, PixelOrder::Rgba, workers);
+        source = SortSource{image.pixels, static_cast<size_t>(input.width) * sizeof(Pixel)};
     }
-    CopyRows(input, arranged, PixelOrder::Rgba);
-    SortLines(image, MakeSortOptions(settings));
+    SortLinesFromWith(source, image, MakeSortOptions(settings), workers);
 }
 
 }  // namespace
@@ -45,7 +44,8 @@ bool CanArrange(const PixelRows& input, const RenderSettings& settings)
     return IsWholeFrameMode(settings.mode) || PixelCount(input) <= kEngineMaxPixels;
 }
 
-PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged)
+PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
+                        const SortWorkers& workers)
 {
     switch (settings.mode) {
     case Mode::SimpleSort:
@@ -53,9 +53,9 @@ PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, 
         SortPixelsByLuma(input, arranged);
         return input.order;
     case Mode::Random:
-        CopyRows(input, arranged, input.order);
+        CopyRows(input, arranged, input.order, workers);
         ShufflePixels(arranged, static_cast<size_t>(PixelCount(input)));
         return input.order;
-    default: SortLinesOfFrame(input, settings, arranged); return PixelOrder::Rgba;
+    default: SortLinesOfFrame(input, settings, arranged, workers); return PixelOrder::Rgba;
     }
 }

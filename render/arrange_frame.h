@@ -10,6 +10,10 @@
 // Orientation Row), so that a face may stream the frame row by row through a
 // RowSorter with MakeSortOptions(settings) instead.
 //
+// The copies and line sorts are shared out among the workers (workers.h), with the
+// same bytes for any number of them; once the workers' stopped says stop, the
+// rest of the work is left out and `arranged` is left unfinished.
+//
 // CanArrange is false for a frame too large for the engine to address; such a
 // frame must not be handed to ArrangeFrame. ArrangeFrame may throw std::bad_alloc,
 // and then has written nothing to `arranged`.
@@ -17,7 +21,9 @@
 
 #include "pixel_rows.h"
 #include "render_settings.h"
+#include "workers.h"
 
 bool SortsRowsAlone(const RenderSettings& settings);
 bool CanArrange(const PixelRows& input, const RenderSettings& settings);
-PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged);
+PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
+                        const SortWorkers& workers = SerialWorkers());

@@ -12,10 +12,13 @@ std::unique_ptr<Pixel[]> AllocateFrame(int64_t pixelCount)
     return std::unique_ptr<Pixel[]>(pixels);
 }
 
-void CopyRows(const PixelRows& from, Pixel* to, PixelOrder toOrder)
+void CopyRows(const PixelRows& from, Pixel* to, PixelOrder toOrder, const SortWorkers& workers)
 {
     const size_t width = static_cast<size_t>(from.width);
-    for (int64_t y = 0; y < from.height; ++y) {
-        ReorderPixels(RowAt(from.first, from.rowBytes, y), from.order, to + y * from.width, toOrder, width);
-    }
+    auto copy = [&](int64_t firstRow, int64_t endRow) {
+        for (int64_t y = firstRow; y < endRow; ++y) {
+            ReorderPixels(RowAt(from.first, from.rowBytes, y), from.order, to + y * from.width, toOrder, width);
+        }
+    };
+    SpreadRows(workers, from.height, copy);
 }

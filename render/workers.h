@@ -1,0 +1,39 @@
+// Workers: how a render spreads its work over the threads a face has, in the
+// engine's SortWorkers record (line_sort.h): count workers, a run that calls every
+// worker once and returns when all have returned, and an optional stopped that
+// asks whether the host wants the render to end. A face without threads passes
+// SerialWorkers(), one worker run on the calling thread.
+//
+// SpreadRows calls rows(first, end) for equal, disjoint runs of rows 0 ..
+// rowCount - 1 (first < end), one run a worker, on the workers' threads; the
+// runs cover every row. Work on separate rows must not touch shared state.
+// StopAsked says whether the workers' stopped says stop.
+#pragma once
+
+#include <cstdint>
+
+#include "line_sort.h"
+
+SortWorkers SerialWorkers();
+
+inline bool StopAsked(const SortWorkers& workers)
+{
+    return workers.stopped != nullptr && workers.stopped(workers.context);
+}
+
+template <typename Rows>
+void SpreadRows(const SortWorkers& workers, int64_t rowCount, Rows& rows)
+{
+    struct Job {
+        Rows* rows;
+        int64_t rowCount;
+        int64_t workerCount;
+    } job{&rows, rowCount, workers.count < 1 ? 1 : workers.count};
+    const auto work = [](void* argument, int32_t worker) {
+        const Job& spread = *static_cast<const Job*>(argument);
+        const int64_t first = spread.rowCount * worker / spread.workerCount;
+        const int64_t end = spread.rowCount * (worker + 1) / spread.workerCount;
+        if (worker >= 0 && first < end) (*spread.rows)(first, end);
+    };
+    workers.run(workers.context, work, &job);
+}
