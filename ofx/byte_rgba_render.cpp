@@ -5,10 +5,12 @@
 #include <new>
 
 #include "arrange_frame.h"
-#include "frame_copy.h"
 #include "host_message.h"
+#include "host_suites.h"
+#include "host_workers.h"
 #include "shuffle_by_time.h"
 #include "window_copy.h"
+#include "working_memory.h"
 
 namespace {
 
@@ -34,12 +36,17 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
     }
     const OfxRectI target = Intersection(request.window, request.output.bounds);
     if (target.x1 >= target.x2 || target.y1 >= target.y2) return kOfxStatOK;
+    const HostWorkers threads(*Suites(), effect);
+    const SortWorkers& workers = threads.Workers();
     try {
-        const auto arranged = AllocateFrame(PixelCount(frame));
+        const WorkingMemory memory(*Suites()->effect, effect, static_cast<size_t>(PixelCount(frame)) * sizeof(Pixel));
+        auto* arranged = static_cast<Pixel*>(memory.Data());
         const PixelOrder order = request.settings.mode == Mode::Random
-                                     ? ShuffleByTime(frame, request.time, arranged.get())
-                                     : ArrangeFrame(frame, request.settings, arranged.get());
-        WriteWindow(ArrangedFrame{arranged.get(), order, request.source.bounds}, request.output, target);
+                                     ? ShuffleByTime(frame, request.time, arranged, workers)
+                                     : ArrangeFrame(frame, request.settings, arranged, workers);
+        // A render the host called off is of no use to it: nothing is written.
+        if (StopAsked(workers)) return kOfxStatOK;
+        WriteWindow(ArrangedFrame{arranged, order, request.source.bounds}, request.output, target, workers);
     } catch (const std::bad_alloc&) {
         return ReportError(effect, kOfxStatErrMemory, "Talvenor ran out of memory for its working copy of the frame.");
     }

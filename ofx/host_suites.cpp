@@ -30,6 +30,7 @@ OfxStatus FetchSuites()
     suites.effect = FetchSuite<OfxImageEffectSuiteV1>(kOfxImageEffectSuite, 1);
     suites.parameter = FetchSuite<OfxParameterSuiteV1>(kOfxParameterSuite, 1);
     suites.message = FetchSuite<OfxMessageSuiteV1>(kOfxMessageSuite, 1);
+    suites.multiThread = FetchSuite<OfxMultiThreadSuiteV1>(kOfxMultiThreadSuite, 1);
     suitesFetched = suites.property && suites.effect && suites.parameter;
     return suitesFetched ? kOfxStatOK : kOfxStatErrMissingHostFeature;
 }

@@ -9,7 +9,8 @@ struct HostSuites {
     const OfxPropertySuiteV1* property = nullptr;
     const OfxImageEffectSuiteV1* effect = nullptr;
     const OfxParameterSuiteV1* parameter = nullptr;
-    const OfxMessageSuiteV1* message = nullptr;  // optional: errors then go unexplained
+    const OfxMessageSuiteV1* message = nullptr;          // optional: errors then go unexplained
+    const OfxMultiThreadSuiteV1* multiThread = nullptr;  // optional: renders then take one thread
 };
 
 void StoreHost(OfxHost* host);

@@ -8,6 +8,7 @@ inline constexpr const char* kOfxPropertySuite = "OfxPropertySuite";
 inline constexpr const char* kOfxImageEffectSuite = "OfxImageEffectSuite";
 inline constexpr const char* kOfxParameterSuite = "OfxParameterSuite";
 inline constexpr const char* kOfxMessageSuite = "OfxMessageSuite";
+inline constexpr const char* kOfxMultiThreadSuite = "OfxMultiThreadSuite";
 
 // Actions.
 inline constexpr const char* kOfxActionLoad = "OfxActionLoad";

@@ -1,5 +1,5 @@
 // The OpenFX suites the effect fetches, declared in our own words: property,
-// image effect, parameter and message (version 1). Entries the effect never calls
+// image effect, parameter, message and multithread (version 1). Entries the effect never calls
 // keep their place as opaque pointers; the variadic ones are declared variadic,
 // as a host reads them with va_arg (a fixed prototype passes a double in the wrong
 // register on Win64). Sizes and the offsets of the entries we call are pinned.
@@ -41,7 +41,11 @@ struct OfxImageEffectSuiteV1 {
     OfxStatus (*clipGetImage)(OfxImageClipHandle, OfxTime, const OfxRectD* region, OfxPropertySetHandle* image);
     OfxStatus (*clipReleaseImage)(OfxPropertySetHandle image);
     OfxStatus (*clipGetRegionOfDefinition)(OfxImageClipHandle, OfxTime, OfxRectD*);
-    OfxUnusedEntry abort, imageMemoryAlloc, imageMemoryFree, imageMemoryLock, imageMemoryUnlock;
+    int (*abort)(OfxImageEffectHandle);
+    OfxStatus (*imageMemoryAlloc)(OfxImageEffectHandle, size_t bytes, OfxImageMemoryHandle*);
+    OfxStatus (*imageMemoryFree)(OfxImageMemoryHandle);
+    OfxStatus (*imageMemoryLock)(OfxImageMemoryHandle, void** pointer);
+    OfxStatus (*imageMemoryUnlock)(OfxImageMemoryHandle);
 };
 
 struct OfxParameterSuiteV1 {
@@ -51,6 +55,15 @@ struct OfxParameterSuiteV1 {
     OfxStatus (*paramGetValueAtTime)(OfxParamHandle, OfxTime, ...);
     OfxUnusedEntry paramGetDerivative, paramGetIntegral, paramSetValue, paramSetValueAtTime, paramGetNumKeys,
         paramGetKeyTime, paramGetKeyIndex, paramDeleteKey, paramDeleteAllKeys, paramCopy, paramEditBegin, paramEditEnd;
+};
+
+using OfxThreadFunction = void(unsigned int threadIndex, unsigned int threadMax, void* customArg);
+
+struct OfxMultiThreadSuiteV1 {
+    OfxStatus (*multiThread)(OfxThreadFunction* function, unsigned int threadCount, void* customArg);
+    OfxStatus (*multiThreadNumCPUs)(unsigned int* count);
+    OfxUnusedEntry multiThreadIndex, multiThreadIsSpawnedThread, mutexCreate, mutexDestroy, mutexLock, mutexUnLock,
+        mutexTryLock;
 };
 
 struct OfxMessageSuiteV1 {
@@ -73,10 +86,17 @@ static_assert(offsetof(OfxImageEffectSuiteV1, getParamSet) == 8 && offsetof(OfxI
                   offsetof(OfxImageEffectSuiteV1, clipGetHandle) == 24 &&
                   offsetof(OfxImageEffectSuiteV1, clipGetImage) == 40 &&
                   offsetof(OfxImageEffectSuiteV1, clipReleaseImage) == 48 &&
-                  offsetof(OfxImageEffectSuiteV1, clipGetRegionOfDefinition) == 56,
+                  offsetof(OfxImageEffectSuiteV1, clipGetRegionOfDefinition) == 56 &&
+                  offsetof(OfxImageEffectSuiteV1, abort) == 64 &&
+                  offsetof(OfxImageEffectSuiteV1, imageMemoryAlloc) == 72 &&
+                  offsetof(OfxImageEffectSuiteV1, imageMemoryFree) == 80 &&
+                  offsetof(OfxImageEffectSuiteV1, imageMemoryLock) == 88 &&
+                  offsetof(OfxImageEffectSuiteV1, imageMemoryUnlock) == 96,
               "image effect suite entry offsets");
 static_assert(sizeof(OfxParameterSuiteV1) == 144, "the parameter suite has 18 entries");
 static_assert(offsetof(OfxParameterSuiteV1, paramGetHandle) == 8 &&
                   offsetof(OfxParameterSuiteV1, paramGetValueAtTime) == 40,
               "parameter suite entry offsets");
+static_assert(sizeof(OfxMultiThreadSuiteV1) == 72 && offsetof(OfxMultiThreadSuiteV1, multiThreadNumCPUs) == 8,
+              "the multithread suite has 9 entries, the CPU count second");
 static_assert(sizeof(OfxMessageSuiteV1) == 8, "the message suite version 1 has one entry");

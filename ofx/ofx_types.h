@@ -12,11 +12,13 @@ struct OfxImageEffectStruct;
 struct OfxImageClipStruct;
 struct OfxParamStruct;
 struct OfxParamSetStruct;
+struct OfxImageMemoryStruct;
 using OfxPropertySetHandle = OfxPropertySetStruct*;
 using OfxImageEffectHandle = OfxImageEffectStruct*;
 using OfxImageClipHandle = OfxImageClipStruct*;
 using OfxParamHandle = OfxParamStruct*;
 using OfxParamSetHandle = OfxParamSetStruct*;
+using OfxImageMemoryHandle = OfxImageMemoryStruct*;
 
 using OfxStatus = int;
 using OfxTime = double;

@@ -26,9 +26,9 @@ uint32_t SeedOf(OfxTime time)
 
 }  // namespace
 
-PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged)
+PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers)
 {
-    CopyRows(frame, arranged, frame.order);
+    CopyRows(frame, arranged, frame.order, workers);
     RandSequence sequence{SeedOf(time)};
     ShuffleWith(arranged, static_cast<size_t>(PixelCount(frame)), sequence, RandSequence::kMax);
     return frame.order;

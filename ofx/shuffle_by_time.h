@@ -2,10 +2,12 @@
 // `arranged` (width * height pixels, top row first) and shuffled uniformly with a
 // RandSequence seeded from the frame's time alone: rendering a frame again gives
 // the same bytes, while neighbouring frames differ. Returns the arranged byte
-// order, the frame's own. May throw std::bad_alloc only before writing.
+// order, the frame's own. May throw std::bad_alloc only before writing. The copy
+// is shared out among the workers; the shuffle, one draw after another, is not.
 #pragma once
 
 #include "ofx_types.h"
 #include "pixel_rows.h"
+#include "workers.h"
 
-PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged);
+PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers);

@@ -1,7 +1,7 @@
 // WriteWindow: writes the pixels of `target` (pixel coordinates, inside the
 // output image's bounds) into an 8-bit RGBA output image, and nothing else. A
 // pixel the arranged frame covers gets its arranged pixel, in RGBA order; any
-// other gets transparent black.
+// other gets transparent black. Rows are shared out among the workers.
 //
 // ArrangedFrame: a frame arranged into a row-major array, top row first, that
 // stands where the Source image's bounds say (its top row is y = bounds.y2 - 1).
@@ -9,6 +9,7 @@
 
 #include "image_view.h"
 #include "pixel_order.h"
+#include "workers.h"
 
 struct ArrangedFrame {
     const Pixel* pixels;
@@ -16,4 +17,5 @@ struct ArrangedFrame {
     OfxRectI bounds;
 };
 
-void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target);
+void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target,
+                 const SortWorkers& workers);

@@ -1,10 +1,12 @@
 // Drives the built OpenFX bundle, loaded by its path, as a host does: load and
 // describe (what a host's menus and parameter panels show), an instance, and
 // renders of 8-bit RGBA images with offset bounds, padded and negative row bytes
-// and guard bytes around them. Every render must write exactly its window: the
-// frei0r face's output for the same picture where the Source frame lies,
-// transparent black elsewhere, and not one byte outside. Random must follow the
-// frame's time; bad input must fail with a message and write nothing.
+// and guard bytes around them, on 1, 2 and 8 of the host's threads. Every render
+// must write exactly its window: the frei0r face's output for the same picture
+// where the Source frame lies, transparent black elsewhere, and not one byte
+// outside. Random must follow the frame's time; a render the host aborts must
+// end writing nothing; bad input must fail with a message and write nothing; the
+// host's image memory must all come back.
 // Prints each failed check and exits 1 if there is one.
 #include <algorithm>
 #include <cstdint>
@@ -258,6 +260,24 @@ void CheckRandom(Session& session)
     Expect(SortedPixels(first) == input && SortedPixels(next) == input, "Random: not a permutation of the input");
 }
 
+void CheckAbort(Session& session)
+{
+    // At the first question, and after a few blocks, on two threads.
+    for (const int abortAfter : {0, 3}) {
+        Host().threads = 2;
+        Host().abortAfter = abortAfter;
+        Host().abortCalls = 0;
+        session.Set({4, 2, 0}, 45);
+        TestImage output(kFrame, kWidth * 4);
+        const std::vector<unsigned char> untouched = output.memory;
+        const std::string name = "aborted after " + std::to_string(abortAfter) + " questions";
+        Expect(session.Render(output, kFrame, 0.0) == kOfxStatOK, name + ": failed");
+        Expect(Host().abortCalls > abortAfter, name + ": abort never asked");
+        Expect(output.memory == untouched, name + ": the output was written");
+    }
+    Host().abortAfter = -1;
+}
+
 void CheckBadInput(Session& session)
 {
     session.Set({2, 0, 0}, 45);
@@ -318,10 +338,17 @@ int main(int argc, char** argv)
                roiOut.values["OfxImageClipPropRoI_Source"][2].real == 34.0,
            "the Source region of interest is not the whole frame");
     Session session(*instance);
-    CheckRenders(session);
+    for (const unsigned int threads : {1u, 2u, 8u}) {
+        Host().threads = threads;
+        CheckRenders(session);
+    }
+    Expect(Host().threadsStarted >= 2 + 8, "the host's threads were not used");
     CheckRandom(session);
+    CheckAbort(session);
     CheckBadInput(session);
     Expect(Call("OfxActionDestroyInstance", instance.get()) == kOfxStatOK, "DestroyInstance");
     Expect(Call("OfxActionUnload", nullptr) == kOfxStatOK, "Unload");
+    Expect(Host().memoryAllocated > 0 && Host().memoryAllocated == Host().memoryFreed,
+           "the host's image memory was not all given back");
     return failureCount == 0 ? 0 : 1;
 }

@@ -5,10 +5,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include <memory>
+#include <new>
+
 #if defined(_WIN32)
 #include <windows.h>
 #else
 #include <dlfcn.h>
+
+#include <thread>
 #endif
 
 namespace {
@@ -105,7 +110,66 @@ const OfxImageEffectSuiteV1 kImageEffectSuite = {
     [](OfxImageClipHandle clip, OfxTime, OfxRectD* region) {
         *region = clip->regionOfDefinition;
         return kOfxStatOK;
-    }};
+    },
+    [](OfxImageEffectHandle) { return Host().abortAfter >= 0 && Host().abortCalls++ >= Host().abortAfter ? 1 : 0; },
+    [](OfxImageEffectHandle, size_t bytes, OfxImageMemoryHandle* memory) {
+        // 16-byte aligned, as the suite promises.
+        *memory = reinterpret_cast<OfxImageMemoryHandle>(new (std::nothrow) std::max_align_t[bytes / 16 + 1]);
+        if (!*memory) return kOfxStatErrMemory;
+        ++Host().memoryAllocated;
+        return kOfxStatOK;
+    },
+    [](OfxImageMemoryHandle memory) {
+        delete[] reinterpret_cast<std::max_align_t*>(memory);
+        ++Host().memoryFreed;
+        return kOfxStatOK;
+    },
+    [](OfxImageMemoryHandle memory, void** data) {
+        *data = memory;
+        return kOfxStatOK;
+    },
+    [](OfxImageMemoryHandle) { return kOfxStatOK; }};
+
+struct ThreadCall {
+    OfxThreadFunction* function;
+    unsigned int index;
+    unsigned int count;
+    void* argument;
+};
+
+void RunThread(const ThreadCall& call)
+{
+    ++Host().threadsStarted;
+    call.function(call.index, call.count, call.argument);
+}
+
+OfxStatus MultiThread(OfxThreadFunction* function, unsigned int count, void* argument)
+{
+    std::vector<ThreadCall> calls;
+    for (unsigned int index = 0; index < count; ++index) calls.push_back({function, index, count, argument});
+#if defined(_WIN32)
+    std::vector<HANDLE> threads;
+    for (ThreadCall& call : calls) {
+        const auto start = [](void* call) -> DWORD {
+            RunThread(*static_cast<ThreadCall*>(call));
+            return 0;
+        };
+        threads.push_back(CreateThread(nullptr, 0, start, &call, 0, nullptr));
+    }
+    WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, INFINITE);
+    for (HANDLE thread : threads) CloseHandle(thread);
+#else
+    std::vector<std::thread> threads;
+    for (const ThreadCall& call : calls) threads.emplace_back(RunThread, call);
+    for (std::thread& thread : threads) thread.join();
+#endif
+    return kOfxStatOK;
+}
+
+const OfxMultiThreadSuiteV1 kMultiThreadSuite = {MultiThread, [](unsigned int* count) {
+                                                     *count = Host().threads;
+                                                     return kOfxStatOK;
+                                                 }};
 
 OfxStatus ValueAtTime(OfxParamHandle param, OfxTime time, ...)
 {
@@ -152,6 +216,7 @@ const void* FetchSuite(OfxPropertySetHandle, const char* name, int version)
     if (std::strcmp(name, "OfxImageEffectSuite") == 0) return &kImageEffectSuite;
     if (std::strcmp(name, "OfxParameterSuite") == 0) return &kParameterSuite;
     if (std::strcmp(name, "OfxMessageSuite") == 0) return &kMessageSuite;
+    if (std::strcmp(name, "OfxMultiThreadSuite") == 0 && Host().threads > 0) return &kMultiThreadSuite;
     return nullptr;
 }
 

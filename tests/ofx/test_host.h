@@ -1,10 +1,14 @@
 // A small OpenFX host for the face's tests: it loads a bundle's binary and offers
-// property sets, effects with clips and parameters, and the suites the effect fetches (property, image effect,
-// parameter, message). Handles are pointers to the structs below. Images are
+// property sets, effects with clips and parameters, and the suites the effect
+// fetches (property, image effect with image memory and abort, parameter,
+// message, multithread). Handles are pointers to the structs below. Images are
 // property sets the test fills; the host counts their fetches and releases and
-// keeps every message the effect posts.
+// its image memory's allocations and frees, keeps every message the effect posts,
+// runs multiThread on `threads` threads of its own (none offered when 0), and
+// answers abort with 1 from its abortAfter-th call on (never when negative).
 #pragma once
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -54,6 +58,12 @@ struct TestHost {
     int imagesFetched = 0;
     int imagesReleased = 0;
     std::vector<std::string> messages;
+    unsigned int threads = 1;
+    std::atomic<int> threadsStarted{0};
+    int abortAfter = -1;
+    std::atomic<int> abortCalls{0};
+    std::atomic<int> memoryAllocated{0};
+    std::atomic<int> memoryFreed{0};
 
     TestHost();
 };
