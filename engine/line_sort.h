@@ -25,6 +25,14 @@
 // out as in SortLines; the image then still holds every source pixel once (the
 // plain copy, when the first pass is the one left out).
 //
+// Sorting by a key table: with SortOptions::keyTable set, the image's 4-byte
+// pixels are 32-bit indices into the table, and a pixel's key is keyTable[index]
+// instead of one computed from its bytes; everything else is as above. So the
+// engine can arrange pixels of any format: it sorts their indices, whose keys
+// KeysOfPixels made once from the frame's 8-bit RGBA values with the same
+// comparator. KeysOfPixels writes the keys of count RGBA pixels to keys[0 ..
+// count - 1], exactly the keys SortLines orders those pixels by.
+//
 // A RowSorter sorts rows one at a time, for a caller that streams them: SortRow
 // rearranges one row of `width` RGBA pixels in place exactly as the row pass of
 // SortLines with the sorter's options (copied at MakeRowSorter) would. All its
@@ -52,6 +60,7 @@ struct SortOptions {
     SortComparator comparator;
     SortMode mode;
     int32_t threshold;
+    const int32_t* keyTable = nullptr;  // null: pixels are RGBA colours
 };
 
 void SortLines(const SortImage& image, const SortOptions& options);
@@ -62,6 +71,8 @@ struct SortSource {
 };
 
 void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options);
+
+void KeysOfPixels(const SortOptions& options, const unsigned char* pixels, int32_t count, int32_t* keys);
 
 struct RowSorter;
 
