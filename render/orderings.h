@@ -7,6 +7,9 @@
 // reads the frame row by row from wherever it lies, in either byte order, and
 // writes the sorted list to `sorted` (width * height pixels in the frame's byte
 // order, not overlapping the frame); the second sorts an array in place.
+// SortIndicesByLuma: Simple Sort of a frame of any format, as the permutation
+// order[i] = the row-major index of the pixel that lands at i: the order
+// SortPixelsByLuma gives the frame's 8-bit RGBA values (EightBitRgbaRow).
 // ShufflePixels: a uniformly random order drawn from the C library's rand, which
 // is never seeded here (ShuffleWith in shuffle_with.h takes any generator); the
 // byte order does not matter to it.
@@ -17,9 +20,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "deep_frame.h"
 #include "pixel_rows.h"
 
 int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue);
 void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted);
 void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order);
+void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order);
 void ShufflePixels(Pixel* pixels, size_t count);

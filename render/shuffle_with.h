@@ -1,4 +1,5 @@
-// ShuffleWith: puts `count` pixels into a uniformly random order in place, a
+// ShuffleWith: puts `count` pixels (or any items, such as pixel indices) into a
+// uniformly random order in place, a
 // Fisher-Yates shuffle from the front: pixel k, for k from 1 up, changes places
 // with a partner drawn by DrawBelow from 0 .. k, with `generator` and its maximum
 // as DrawBelow takes them. ShufflePixels runs it on the C library's rand.
@@ -19,7 +20,7 @@
 #include "pixel_order.h"
 #include "uniform_draw.h"
 
-inline void PrefetchPixel(const Pixel* pixel)
+inline void PrefetchPixel(const void* pixel)
 {
 #if defined(__SSE__) || defined(_M_X64)
     _mm_prefetch(reinterpret_cast<const char*>(pixel), _MM_HINT_T0);
@@ -28,8 +29,8 @@ inline void PrefetchPixel(const Pixel* pixel)
 #endif
 }
 
-template <typename Generator>
-void ShuffleWith(Pixel* pixels, size_t count, Generator& generator, uint32_t generatorMax)
+template <typename Item, typename Generator>
+void ShuffleWith(Item* pixels, size_t count, Generator& generator, uint32_t generatorMax)
 {
     constexpr size_t kDrawAhead = 32;
     size_t partners[kDrawAhead];  // the partner of pixel k sits at k % kDrawAhead
