@@ -1,49 +1,67 @@
-// EightBitRgbaRow: each depth's conversion to 8 bits, one plain loop per depth and
-// component count so that the compiler vectorises it.
+// EightBitRgbaRow: a row's components are converted a stretch at a time by one
+// plain loop per depth, which the compiler vectorises, into a small buffer, and
+// then laid out as RGBA pixels.
+#include <algorithm>
 #include <cstring>
 
 #include "deep_frame.h"
 
 namespace {
 
+constexpr int64_t kStretchPixels = 64;
+
 unsigned char FromByte(unsigned char value)
 {
     return value;
 }
 
+// (v * 255 + 32767) / 65535, the division exact as (x + (x >> 16) + 1) >> 16 for
+// every such x, checked over all 65536 values.
 unsigned char FromShort(uint16_t value)
 {
-    return static_cast<unsigned char>((uint32_t{value} * 255 + 32767) / 65535);
+    const uint32_t x = uint32_t{value} * 255 + 32767;
+    return static_cast<unsigned char>((x + (x >> 16) + 1) >> 16);
 }
 
-// round() to the nearest, halves away from zero, without a library call: the
-// fraction t - whole is exact in floats for 0 <= t <= 255.
+// The clamp works on the bits, as whole numbers that order as the floats do from
+// +0 up: negatives (sign bit set) and NaNs lie above infinity's bits and become
+// +0, everything from 1 up becomes 1; written as a mask and a min, it vectorises.
+// round() is then floor(t + 0.5) taken in doubles, where the sum is exact.
 unsigned char FromFloat(float value)
 {
-    const float clamped = value > 0.0f ? (value < 1.0f ? value : 1.0f) : 0.0f;  // NaN fails both: 0
-    const float scaled = clamped * 255.0f;
-    const int whole = static_cast<int>(scaled);
-    return static_cast<unsigned char>(whole + (scaled - static_cast<float>(whole) >= 0.5f ? 1 : 0));
+    constexpr uint32_t kOneBits = 0x3F800000, kInfinityBits = 0x7F800000;
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof(bits));
+    const uint32_t kept = bits & (0u - static_cast<uint32_t>(bits <= kInfinityBits));
+    const uint32_t clampedBits = std::min(kept, kOneBits);
+    float clamped;
+    std::memcpy(&clamped, &clampedBits, sizeof(clamped));
+    return static_cast<unsigned char>(static_cast<int>(static_cast<double>(clamped * 255.0f) + 0.5));
 }
 
-template <typename Component, unsigned char (*convert)(Component), int components>
-void ConvertRow(const unsigned char* from, int64_t width, Pixel* row)
+template <typename Component, unsigned char (*convert)(Component)>
+void ConvertComponents(const unsigned char* from, int64_t count, unsigned char* to)
 {
-    for (int64_t x = 0; x < width; ++x) {
-        Component values[components];
-        std::memcpy(values, from + x * components * sizeof(Component), sizeof(values));
-        for (int c = 0; c < 3; ++c) row[x].bytes[c] = convert(values[c]);
-        row[x].bytes[3] = 255;
+    for (int64_t i = 0; i < count; ++i) {
+        Component value;
+        std::memcpy(&value, from + i * static_cast<int64_t>(sizeof(Component)), sizeof(Component));
+        to[i] = convert(value);
     }
 }
 
 template <typename Component, unsigned char (*convert)(Component)>
-void ConvertRowOf(const DeepFrame& frame, const unsigned char* from, Pixel* row)
+void ConvertRow(const DeepFrame& frame, const unsigned char* from, Pixel* row)
 {
-    if (frame.components == 4) {
-        ConvertRow<Component, convert, 4>(from, frame.width, row);
-    } else {
-        ConvertRow<Component, convert, 3>(from, frame.width, row);
+    const int64_t components = frame.components;
+    unsigned char stretch[kStretchPixels * 4];
+    for (int64_t x = 0; x < frame.width; x += kStretchPixels) {
+        const int64_t pixels = frame.width - x < kStretchPixels ? frame.width - x : kStretchPixels;
+        ConvertComponents<Component, convert>(from + x * components * static_cast<int64_t>(sizeof(Component)),
+                                              pixels * components, stretch);
+        for (int64_t i = 0; i < pixels; ++i) {
+            std::memcpy(row[x + i].bytes, stretch + i * components, 3);
+            row[x + i].bytes[3] = 255;
+        }
     }
 }
 
@@ -53,8 +71,8 @@ void EightBitRgbaRow(const DeepFrame& frame, int64_t y, Pixel* row)
 {
     const unsigned char* from = DeepRowAt(frame, y);
     switch (frame.depth) {
-    case ComponentDepth::Byte: ConvertRowOf<unsigned char, FromByte>(frame, from, row); break;
-    case ComponentDepth::Short: ConvertRowOf<uint16_t, FromShort>(frame, from, row); break;
-    case ComponentDepth::Float: ConvertRowOf<float, FromFloat>(frame, from, row); break;
+    case ComponentDepth::Byte: ConvertRow<unsigned char, FromByte>(frame, from, row); break;
+    case ComponentDepth::Short: ConvertRow<uint16_t, FromShort>(frame, from, row); break;
+    case ComponentDepth::Float: ConvertRow<float, FromFloat>(frame, from, row); break;
     }
 }
