@@ -37,13 +37,14 @@ int64_t OffsetOf(uint32_t index, const IndexSplit& split, int64_t rowBytes)
     return gapless ? int64_t{index} * pixelBytes : split.Offset(index, rowBytes, pixelBytes);
 }
 
-// The sources lie anywhere in the frame, in the orders of Simple Sort and of
-// column sorts mostly a cache line each; each is fetched kFetchAhead pixels
-// before it is copied, so that the misses of many pixels overlap.
+// The sources lie anywhere in the frame (in a row sort, anywhere in their row),
+// mostly a cache line each; each is fetched kFetchAhead pixels before it is
+// copied, so that the misses of many pixels overlap (192 measured fastest at
+// 3840 x 2160, about twice as fast as 16 for 16-byte pixels).
 template <int64_t pixelBytes, bool gapless>
 void Gather(const DeepFrame& input, const uint32_t* order, const FrameWindow& window, const DeepRowsOut& output)
 {
-    constexpr int64_t kFetchAhead = 16;
+    constexpr int64_t kFetchAhead = 192;
     const auto* first = static_cast<const unsigned char*>(input.first);
     const IndexSplit split(input.width);
     const int64_t rowBytes = input.rowBytes, x0 = window.x0, x1 = window.x1;

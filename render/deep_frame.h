@@ -7,7 +7,8 @@
 //
 // EightBitRgbaRow gives row y's pixels as 8-bit RGBA, the values keys are made
 // from: Byte as it is, Short v as (v * 255 + 32767) / 65535, Float clamped to 0 ..
-// 1 (NaN as 0) and then round(x * 255); alpha is 255 throughout, since no key reads it.
+// 1 (NaN as 0) and then round(x * 255); alpha likewise, 255 where there is none
+// (no key reads it).
 #pragma once
 
 #include <cstdint>
