@@ -2,6 +2,7 @@
 // through the engine sorting indices by a key table made once for the frame.
 #include "pixel_permutation.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "arrange_frame.h"
@@ -10,28 +11,61 @@
 
 namespace {
 
-// Every pixel's key for the engine's comparator, from its 8-bit values, row-major.
-std::unique_ptr<int32_t[]> KeyTable(const DeepFrame& frame, const SortOptions& options)
+// Rows keyed a band at a time for a column-major table, so that each column's
+// keys of the band are written as one stretch.
+constexpr int64_t kBandRows = 16;
+
+// The keys of rows y0 .. y0 + rows - 1 for the engine's comparator, from their
+// 8-bit values, into keys[0 .. rows * width - 1] row-major.
+void KeyRows(const DeepFrame& frame, const SortOptions& options, int64_t y0, int64_t rows, Pixel* row, int32_t* keys)
 {
-    const size_t width = static_cast<size_t>(frame.width);
-    std::unique_ptr<int32_t[]> table(new int32_t[width * static_cast<size_t>(frame.height)]);
-    std::unique_ptr<Pixel[]> row(new Pixel[width]);
-    for (int64_t y = 0; y < frame.height; ++y) {
-        EightBitRgbaRow(frame, y, row.get());
-        KeysOfPixels(options, row[0].bytes, static_cast<int32_t>(width), table.get() + y * frame.width);
+    for (int64_t y = y0; y < y0 + rows; ++y) {
+        EightBitRgbaRow(frame, y, row);
+        KeysOfPixels(options, row[0].bytes, static_cast<int32_t>(frame.width), keys + (y - y0) * frame.width);
+    }
+}
+
+// Every pixel's key, row-major, or column-major (pixel (x, y) at x * height + y).
+std::unique_ptr<int32_t[]> KeyTable(const DeepFrame& frame, const SortOptions& options, bool columnMajor)
+{
+    const int64_t width = frame.width, height = frame.height;
+    std::unique_ptr<int32_t[]> table(new int32_t[static_cast<size_t>(width * height)]);
+    std::unique_ptr<Pixel[]> row(new Pixel[static_cast<size_t>(width)]);
+    if (!columnMajor) {
+        KeyRows(frame, options, 0, height, row.get(), table.get());
+        return table;
+    }
+    std::unique_ptr<int32_t[]> band(new int32_t[static_cast<size_t>(kBandRows * width)]);
+    for (int64_t y0 = 0; y0 < height; y0 += kBandRows) {
+        const int64_t rows = std::min(kBandRows, height - y0);
+        KeyRows(frame, options, y0, rows, row.get(), band.get());
+        for (int64_t x = 0; x < width; ++x) {
+            for (int64_t r = 0; r < rows; ++r) table[x * height + y0 + r] = band[r * width + x];
+        }
     }
     return table;
 }
 
+// The engine sorts pixel indices by the table. A column sort reads its keys down
+// the columns: there they are labelled column-major, with a column-major table, so
+// that a column's keys lie together instead of a row apart each; a column sort
+// keeps each label in its column x, so label x * height + y is then turned back
+// into pixel y * width + x.
 void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint32_t* order)
 {
     SortOptions options = MakeSortOptions(settings);
-    const std::unique_ptr<int32_t[]> table = KeyTable(frame, options);
+    const bool columnMajor = options.direction == SortDirection::Column;
+    const std::unique_ptr<int32_t[]> table = KeyTable(frame, options, columnMajor);
     options.keyTable = table.get();
-    std::iota(order, order + frame.width * frame.height, uint32_t{0});
-    SortLines(SortImage{reinterpret_cast<unsigned char*>(order), static_cast<uint32_t>(frame.width),
-                        static_cast<uint32_t>(frame.height), 4},
-              options);
+    const uint32_t width = static_cast<uint32_t>(frame.width), height = static_cast<uint32_t>(frame.height);
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) order[y * width + x] = columnMajor ? x * height + y : y * width + x;
+    }
+    SortLines(SortImage{reinterpret_cast<unsigned char*>(order), width, height, 4}, options);
+    if (!columnMajor) return;
+    for (uint32_t y = 0; y < height; ++y) {
+        for (uint32_t x = 0; x < width; ++x) order[y * width + x] = (order[y * width + x] - x * height) * width + x;
+    }
 }
 
 }  // namespace
