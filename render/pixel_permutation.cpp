@@ -59,12 +59,15 @@ void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint3
     options.keyTable = table.get();
     const uint32_t width = static_cast<uint32_t>(frame.width), height = static_cast<uint32_t>(frame.height);
     for (uint32_t y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < width; ++x) order[y * width + x] = columnMajor ? x * height + y : y * width + x;
+        uint32_t* row = order + size_t{y} * width;
+        const uint32_t step = columnMajor ? height : 1, start = columnMajor ? y : y * width;
+        for (uint32_t x = 0; x < width; ++x) row[x] = start + x * step;
     }
     SortLines(SortImage{reinterpret_cast<unsigned char*>(order), width, height, 4}, options);
     if (!columnMajor) return;
     for (uint32_t y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < width; ++x) order[y * width + x] = (order[y * width + x] - x * height) * width + x;
+        uint32_t* row = order + size_t{y} * width;
+        for (uint32_t x = 0; x < width; ++x) row[x] = (row[x] - x * height) * width + x;
     }
 }
 
