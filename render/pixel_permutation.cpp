@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 
 #include "arrange_frame.h"
 #include "engine_options.h"
@@ -46,6 +47,28 @@ std::unique_ptr<int32_t[]> KeyTable(const DeepFrame& frame, const SortOptions& o
     return table;
 }
 
+// A row sort keys, labels and sorts one row at a time, with the engine's
+// RowSorter (its row pass), so that the row stays in the caches throughout and no
+// frame-sized table is needed: the labels are the row's columns, keyed by the
+// row's keys, and become pixel indices once sorted.
+void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
+{
+    const uint32_t width = static_cast<uint32_t>(frame.width);
+    std::unique_ptr<int32_t[]> keys(new int32_t[width]);
+    std::unique_ptr<Pixel[]> row(new Pixel[width]);
+    options.keyTable = keys.get();
+    const std::unique_ptr<RowSorter, void (*)(RowSorter*)> sorter(MakeRowSorter(width, options), FreeRowSorter);
+    if (!sorter) throw std::bad_alloc();
+    for (int64_t y = 0; y < frame.height; ++y) {
+        KeyRows(frame, options, y, 1, row.get(), keys.get());
+        uint32_t* labels = order + y * frame.width;
+        std::iota(labels, labels + width, uint32_t{0});
+        SortRow(sorter.get(), reinterpret_cast<unsigned char*>(labels));
+        const uint32_t rowStart = static_cast<uint32_t>(y) * width;
+        for (uint32_t x = 0; x < width; ++x) labels[x] += rowStart;
+    }
+}
+
 // The engine sorts pixel indices by the table. A column sort reads its keys down
 // the columns: there they are labelled column-major, with a column-major table, so
 // that a column's keys lie together instead of a row apart each; a column sort
@@ -54,6 +77,10 @@ std::unique_ptr<int32_t[]> KeyTable(const DeepFrame& frame, const SortOptions& o
 void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint32_t* order)
 {
     SortOptions options = MakeSortOptions(settings);
+    if (options.direction == SortDirection::Row) {
+        SortRowOrder(frame, options, order);
+        return;
+    }
     const bool columnMajor = options.direction == SortDirection::Column;
     const std::unique_ptr<int32_t[]> table = KeyTable(frame, options, columnMajor);
     options.keyTable = table.get();
