@@ -83,7 +83,7 @@ template <typename Component, unsigned char (*convert)(Component)>
 void ConvertRow(const DeepFrame& frame, const unsigned char* from, Pixel* row)
 {
     if (frame.components == 4) {
-        ConvertComponents<Component, convert>(from, frame.width * 4, row[0].bytes);
+        ConvertComponents<Component, convert>(from, frame.width * 4, reinterpret_cast<unsigned char*>(row));
         return;
     }
     unsigned char stretch[kStretchPixels * 3];

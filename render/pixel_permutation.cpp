@@ -22,7 +22,8 @@ void KeyRows(const DeepFrame& frame, const SortOptions& options, int64_t y0, int
 {
     for (int64_t y = y0; y < y0 + rows; ++y) {
         EightBitRgbaRow(frame, y, row);
-        KeysOfPixels(options, row[0].bytes, static_cast<int32_t>(frame.width), keys + (y - y0) * frame.width);
+        KeysOfPixels(options, reinterpret_cast<const unsigned char*>(row), static_cast<int32_t>(frame.width),
+                     keys + (y - y0) * frame.width);
     }
 }
 
