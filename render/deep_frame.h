@@ -5,10 +5,10 @@
 // negative (a top-down view of bottom-up rows) and may leave a gap after each
 // row. The pixels are borrowed, as in PixelRows.
 //
-// EightBitRgbaRow gives row y's pixels as 8-bit RGBA, the values keys are made
-// from: Byte as it is, Short v as (v * 255 + 32767) / 65535, Float clamped to 0 ..
-// 1 (NaN as 0) and then round(x * 255); alpha likewise, 255 where there is none
-// (no key reads it).
+// EightBitRgbaPixels gives `count` pixels of row y from column x on as 8-bit
+// RGBA, the values keys are made from: Byte as it is, Short v as (v * 255 +
+// 32767) / 65535, Float clamped to 0 .. 1 (NaN as 0) and then round(x * 255);
+// alpha likewise, 255 where there is none (no key reads it).
 #pragma once
 
 #include <cstdint>
@@ -47,4 +47,4 @@ inline const unsigned char* DeepRowAt(const DeepFrame& frame, int64_t y)
     return static_cast<const unsigned char*>(frame.first) + y * frame.rowBytes;
 }
 
-void EightBitRgbaRow(const DeepFrame& frame, int64_t y, Pixel* row);
+void EightBitRgbaPixels(const DeepFrame& frame, int64_t x, int64_t y, int64_t count, Pixel* pixels);

@@ -1,4 +1,4 @@
-// EightBitRgbaRow: a row's components are converted by one plain loop per depth,
+// EightBitRgbaPixels: a stretch of a row's components are converted by one plain loop per depth,
 // which the compiler vectorises (floats, whose clamps it would not, by hand), and
 // laid out as RGBA pixels.
 #include <cstring>
@@ -80,15 +80,15 @@ void ConvertComponents<float, FromFloat>(const unsigned char* from, int64_t coun
 // Four components convert straight into the row; three a stretch at a time into
 // a buffer, from which each pixel's colour is laid out.
 template <typename Component, unsigned char (*convert)(Component)>
-void ConvertRow(const DeepFrame& frame, const unsigned char* from, Pixel* row)
+void ConvertRow(const DeepFrame& frame, const unsigned char* from, int64_t count, Pixel* row)
 {
     if (frame.components == 4) {
-        ConvertComponents<Component, convert>(from, frame.width * 4, reinterpret_cast<unsigned char*>(row));
+        ConvertComponents<Component, convert>(from, count * 4, reinterpret_cast<unsigned char*>(row));
         return;
     }
     unsigned char stretch[kStretchPixels * 3];
-    for (int64_t x = 0; x < frame.width; x += kStretchPixels) {
-        const int64_t pixels = frame.width - x < kStretchPixels ? frame.width - x : kStretchPixels;
+    for (int64_t x = 0; x < count; x += kStretchPixels) {
+        const int64_t pixels = count - x < kStretchPixels ? count - x : kStretchPixels;
         ConvertComponents<Component, convert>(from + x * 3 * static_cast<int64_t>(sizeof(Component)), pixels * 3,
                                               stretch);
         for (int64_t i = 0; i < pixels; ++i) {
@@ -100,12 +100,12 @@ void ConvertRow(const DeepFrame& frame, const unsigned char* from, Pixel* row)
 
 }  // namespace
 
-void EightBitRgbaRow(const DeepFrame& frame, int64_t y, Pixel* row)
+void EightBitRgbaPixels(const DeepFrame& frame, int64_t x, int64_t y, int64_t count, Pixel* pixels)
 {
-    const unsigned char* from = DeepRowAt(frame, y);
+    const unsigned char* from = DeepRowAt(frame, y) + x * PixelBytesOf(frame);
     switch (frame.depth) {
-    case ComponentDepth::Byte: ConvertRow<unsigned char, FromByte>(frame, from, row); break;
-    case ComponentDepth::Short: ConvertRow<uint16_t, FromShort>(frame, from, row); break;
-    case ComponentDepth::Float: ConvertRow<float, FromFloat>(frame, from, row); break;
+    case ComponentDepth::Byte: ConvertRow<unsigned char, FromByte>(frame, from, count, pixels); break;
+    case ComponentDepth::Short: ConvertRow<uint16_t, FromShort>(frame, from, count, pixels); break;
+    case ComponentDepth::Float: ConvertRow<float, FromFloat>(frame, from, count, pixels); break;
     }
 }

@@ -9,7 +9,7 @@
 // order, not overlapping the frame); the second sorts an array in place.
 // SortIndicesByLuma: Simple Sort of a frame of any format, as the permutation
 // order[i] = the row-major index of the pixel that lands at i: the order
-// SortPixelsByLuma gives the frame's 8-bit RGBA values (EightBitRgbaRow).
+// SortPixelsByLuma gives the frame's 8-bit RGBA values (EightBitRgbaPixels).
 // ShufflePixels: a uniformly random order drawn from the C library's rand, which
 // is never seeded here (ShuffleWith in shuffle_with.h takes any generator); the
 // byte order does not matter to it.

@@ -1,5 +1,5 @@
 // SortPixelOrder: Simple Sort through the luma ordering of indices, the line Modes
-// through the engine sorting indices by a key table made once for the frame.
+// through the engine sorting indices by their pixels' keys.
 #include "pixel_permutation.h"
 
 #include <algorithm>
@@ -9,57 +9,47 @@
 #include "arrange_frame.h"
 #include "engine_options.h"
 #include "orderings.h"
+#include "shuffle_with.h"
 
 namespace {
 
-// Rows keyed a band at a time for a column-major table, so that each column's
-// keys of the band are written as one stretch.
-constexpr int64_t kBandRows = 16;
+// Columns keyed and sorted together by a column sort: 128 read a 3840 x 2160
+// Float frame fastest of 32 to 256, about a fifth faster than 32.
+constexpr int64_t kBlockColumns = 128;
 
-// The keys of rows y0 .. y0 + rows - 1 for the engine's comparator, from their
-// 8-bit values, into keys[0 .. rows * width - 1] row-major.
+// The keys of every pixel of rows y0 .. y0 + rows - 1 for the engine's
+// comparator, from their 8-bit values, into keys[0 .. rows * width - 1] row-major.
 void KeyRows(const DeepFrame& frame, const SortOptions& options, int64_t y0, int64_t rows, Pixel* row, int32_t* keys)
 {
     for (int64_t y = y0; y < y0 + rows; ++y) {
-        EightBitRgbaRow(frame, y, row);
+        EightBitRgbaPixels(frame, 0, y, frame.width, row);
         KeysOfPixels(options, reinterpret_cast<const unsigned char*>(row), static_cast<int32_t>(frame.width),
                      keys + (y - y0) * frame.width);
     }
 }
 
-// Every pixel's key, row-major, or column-major (pixel (x, y) at x * height + y).
-std::unique_ptr<int32_t[]> KeyTable(const DeepFrame& frame, const SortOptions& options, bool columnMajor)
+using SorterHandle = std::unique_ptr<RowSorter, void (*)(RowSorter*)>;
+
+// The engine's sorter of lines of `length` pixels, sorting labels by options.keyTable.
+SorterHandle LineSorterOf(int64_t length, const SortOptions& options)
 {
-    const int64_t width = frame.width, height = frame.height;
-    std::unique_ptr<int32_t[]> table(new int32_t[static_cast<size_t>(width * height)]);
-    std::unique_ptr<Pixel[]> row(new Pixel[static_cast<size_t>(width)]);
-    if (!columnMajor) {
-        KeyRows(frame, options, 0, height, row.get(), table.get());
-        return table;
-    }
-    std::unique_ptr<int32_t[]> band(new int32_t[static_cast<size_t>(kBandRows * width)]);
-    for (int64_t y0 = 0; y0 < height; y0 += kBandRows) {
-        const int64_t rows = std::min(kBandRows, height - y0);
-        KeyRows(frame, options, y0, rows, row.get(), band.get());
-        for (int64_t x = 0; x < width; ++x) {
-            for (int64_t r = 0; r < rows; ++r) table[x * height + y0 + r] = band[r * width + x];
-        }
-    }
-    return table;
+    SorterHandle sorter(MakeRowSorter(static_cast<uint32_t>(length), options), FreeRowSorter);
+    if (!sorter) throw std::bad_alloc();
+    return sorter;
 }
 
-// A row sort keys, labels and sorts one row at a time, with the engine's
-// RowSorter (its row pass), so that the row stays in the caches throughout and no
-// frame-sized table is needed: the labels are the row's columns, keyed by the
-// row's keys, and become pixel indices once sorted.
+// Rows and columns are sorted a line at a time, each line keyed just before, by
+// the engine's RowSorter: it sorts a line of labels exactly as either pass of
+// SortLines sorts a line of pixels. So the line's pixels stay in the caches
+// throughout, and no frame-sized table of keys is needed. A row's labels are its
+// columns, keyed by the row's keys, and become pixel indices once sorted.
 void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
 {
     const uint32_t width = static_cast<uint32_t>(frame.width);
     std::unique_ptr<int32_t[]> keys(new int32_t[width]);
     std::unique_ptr<Pixel[]> row(new Pixel[width]);
     options.keyTable = keys.get();
-    const std::unique_ptr<RowSorter, void (*)(RowSorter*)> sorter(MakeRowSorter(width, options), FreeRowSorter);
-    if (!sorter) throw std::bad_alloc();
+    const SorterHandle sorter = LineSorterOf(width, options);
     for (int64_t y = 0; y < frame.height; ++y) {
         KeyRows(frame, options, y, 1, row.get(), keys.get());
         uint32_t* labels = order + y * frame.width;
@@ -70,32 +60,69 @@ void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
     }
 }
 
-// The engine sorts pixel indices by the table. A column sort reads its keys down
-// the columns: there they are labelled column-major, with a column-major table, so
-// that a column's keys lie together instead of a row apart each; a column sort
-// keeps each label in its column x, so label x * height + y is then turned back
-// into pixel y * width + x.
+// Columns go kBlockColumns at a time, so that their stretches of each row are read
+// and written together, each row's fetched kFetchRows rows ahead. The block's keys
+// and sorted labels are kept column by column, and column c's labels are c *
+// height + its rows.
+void SortColumnOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
+{
+    constexpr int64_t kFetchRows = 8;
+    const int64_t width = frame.width, height = frame.height;
+    const int64_t pixelBytes = PixelBytesOf(frame);
+    std::unique_ptr<int32_t[]> keys(new int32_t[static_cast<size_t>(kBlockColumns * height)]);
+    std::unique_ptr<uint32_t[]> labels(new uint32_t[static_cast<size_t>(kBlockColumns * height)]);
+    Pixel pixels[kBlockColumns];
+    int32_t rowKeys[kBlockColumns];
+    options.keyTable = keys.get();
+    const SorterHandle sorter = LineSorterOf(height, options);
+    for (int64_t x0 = 0; x0 < width; x0 += kBlockColumns) {
+        const int64_t columns = std::min(kBlockColumns, width - x0);
+        for (int64_t y = 0; y < height; ++y) {
+            if (y + kFetchRows < height) {
+                const unsigned char* ahead = DeepRowAt(frame, y + kFetchRows) + x0 * pixelBytes;
+                for (int64_t b = 0; b < columns * pixelBytes; b += 64) PrefetchPixel(ahead + b);
+            }
+            EightBitRgbaPixels(frame, x0, y, columns, pixels);
+            KeysOfPixels(options, reinterpret_cast<const unsigned char*>(pixels), static_cast<int32_t>(columns),
+                         rowKeys);
+            for (int64_t c = 0; c < columns; ++c) keys[c * height + y] = rowKeys[c];
+        }
+        for (int64_t c = 0; c < columns; ++c) {
+            uint32_t* column = labels.get() + c * height;
+            std::iota(column, column + height, static_cast<uint32_t>(c * height));
+            SortRow(sorter.get(), reinterpret_cast<unsigned char*>(column));
+        }
+        for (int64_t y = 0; y < height; ++y) {
+            uint32_t* row = order + y * width + x0;
+            for (int64_t c = 0; c < columns; ++c) {
+                row[c] = static_cast<uint32_t>((labels[c * height + y] - c * height) * width + x0 + c);
+            }
+        }
+    }
+}
+
+// Both passes (and an Orientation without a name, which the engine reads as both)
+// run in SortLines on the pixel indices, keyed by a table of every pixel's key.
+void SortBothOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
+{
+    const size_t count = static_cast<size_t>(frame.width * frame.height);
+    std::unique_ptr<int32_t[]> table(new int32_t[count]);
+    std::unique_ptr<Pixel[]> row(new Pixel[static_cast<size_t>(frame.width)]);
+    KeyRows(frame, options, 0, frame.height, row.get(), table.get());
+    options.keyTable = table.get();
+    std::iota(order, order + count, uint32_t{0});
+    SortLines(SortImage{reinterpret_cast<unsigned char*>(order), static_cast<uint32_t>(frame.width),
+                        static_cast<uint32_t>(frame.height), 4},
+              options);
+}
+
 void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint32_t* order)
 {
-    SortOptions options = MakeSortOptions(settings);
-    if (options.direction == SortDirection::Row) {
-        SortRowOrder(frame, options, order);
-        return;
-    }
-    const bool columnMajor = options.direction == SortDirection::Column;
-    const std::unique_ptr<int32_t[]> table = KeyTable(frame, options, columnMajor);
-    options.keyTable = table.get();
-    const uint32_t width = static_cast<uint32_t>(frame.width), height = static_cast<uint32_t>(frame.height);
-    for (uint32_t y = 0; y < height; ++y) {
-        uint32_t* row = order + size_t{y} * width;
-        const uint32_t step = columnMajor ? height : 1, start = columnMajor ? y : y * width;
-        for (uint32_t x = 0; x < width; ++x) row[x] = start + x * step;
-    }
-    SortLines(SortImage{reinterpret_cast<unsigned char*>(order), width, height, 4}, options);
-    if (!columnMajor) return;
-    for (uint32_t y = 0; y < height; ++y) {
-        uint32_t* row = order + size_t{y} * width;
-        for (uint32_t x = 0; x < width; ++x) row[x] = (row[x] - x * height) * width + x;
+    const SortOptions options = MakeSortOptions(settings);
+    switch (options.direction) {
+    case SortDirection::Row: SortRowOrder(frame, options, order); break;
+    case SortDirection::Column: SortColumnOrder(frame, options, order); break;
+    default: SortBothOrder(frame, options, order); break;
     }
 }
 

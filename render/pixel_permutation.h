@@ -1,7 +1,7 @@
 // The arrangement of a frame of any pixel format (DeepFrame), as a permutation:
 // order[i] is the row-major index (top row first) of the input pixel that lands at
 // position i. It is the arrangement ArrangeFrame gives the frame's 8-bit RGBA
-// values (EightBitRgbaRow), computed by the same Mode code: the whole-frame
+// values (EightBitRgbaPixels), computed by the same Mode code: the whole-frame
 // orderings and the engine sort the pixels' indices, keyed by those values.
 // WriteArrangedWindow (arranged_window.h) then moves the pixels themselves.
 //

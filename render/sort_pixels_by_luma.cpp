@@ -141,7 +141,7 @@ void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order)
     SortByLuma(
         frame.width, frame.height,
         [&](int64_t y, uint8_t* keys, KeyTallies& tallies) {
-            EightBitRgbaRow(frame, y, row.get());
+            EightBitRgbaPixels(frame, 0, y, frame.width, row.get());
             LumaKeysOfRow(row.get(), width, PixelOrder::Rgba, keys, tallies);
         },
         [&](int64_t y) { return IndexRow{static_cast<uint32_t>(y * frame.width)}; }, order);
