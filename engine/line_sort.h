@@ -33,6 +33,11 @@
 // comparator. KeysOfPixels writes the keys of count RGBA pixels to keys[0 ..
 // count - 1], exactly the keys SortLines orders those pixels by.
 //
+// TransposePixels copies a rows x columns grid of 4-byte pixels (or any 4-byte
+// words) into target as its transpose: target pixel c * targetStride + r = source
+// pixel r * sourceStride + c, strides in pixels. It works tile by tile so that
+// both sides stay in cache. The grids must not overlap.
+//
 // A RowSorter sorts rows one at a time, for a caller that streams them: SortRow
 // rearranges one row of `width` RGBA pixels in place exactly as the row pass of
 // SortLines with the sorter's options (copied at MakeRowSorter) would. All its
@@ -73,6 +78,9 @@ struct SortSource {
 void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options);
 
 void KeysOfPixels(const SortOptions& options, const unsigned char* pixels, int32_t count, int32_t* keys);
+
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
+                     size_t rows, size_t columns);
 
 struct RowSorter;
 

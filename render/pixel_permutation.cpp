@@ -62,42 +62,48 @@ void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
 
 // Columns go kBlockColumns at a time, so that their stretches of each row are read
 // and written together, each row's fetched kFetchRows rows ahead. The block's keys
-// and sorted labels are kept column by column, and column c's labels are c *
-// height + its rows.
+// and sorted labels are kept column by column, turned from and to rows by the
+// engine's transpose a band of rows at a time; column c's labels are c * height +
+// its rows, and become pixel indices once sorted.
 void SortColumnOrder(const DeepFrame& frame, SortOptions options, uint32_t* order)
 {
-    constexpr int64_t kFetchRows = 8;
+    constexpr int64_t kFetchRows = 8, kBandRows = 16;
     const int64_t width = frame.width, height = frame.height;
     const int64_t pixelBytes = PixelBytesOf(frame);
     std::unique_ptr<int32_t[]> keys(new int32_t[static_cast<size_t>(kBlockColumns * height)]);
     std::unique_ptr<uint32_t[]> labels(new uint32_t[static_cast<size_t>(kBlockColumns * height)]);
     Pixel pixels[kBlockColumns];
-    int32_t rowKeys[kBlockColumns];
+    int32_t bandKeys[kBandRows * kBlockColumns];
     options.keyTable = keys.get();
     const SorterHandle sorter = LineSorterOf(height, options);
     for (int64_t x0 = 0; x0 < width; x0 += kBlockColumns) {
         const int64_t columns = std::min(kBlockColumns, width - x0);
-        for (int64_t y = 0; y < height; ++y) {
-            if (y + kFetchRows < height) {
-                const unsigned char* ahead = DeepRowAt(frame, y + kFetchRows) + x0 * pixelBytes;
-                for (int64_t b = 0; b < columns * pixelBytes; b += 64) PrefetchPixel(ahead + b);
+        for (int64_t y0 = 0; y0 < height; y0 += kBandRows) {
+            const int64_t rows = std::min(kBandRows, height - y0);
+            for (int64_t y = y0; y < y0 + rows; ++y) {
+                if (y + kFetchRows < height) {
+                    const unsigned char* ahead = DeepRowAt(frame, y + kFetchRows) + x0 * pixelBytes;
+                    for (int64_t b = 0; b < columns * pixelBytes; b += 64) PrefetchPixel(ahead + b);
+                }
+                EightBitRgbaPixels(frame, x0, y, columns, pixels);
+                KeysOfPixels(options, reinterpret_cast<const unsigned char*>(pixels), static_cast<int32_t>(columns),
+                             bandKeys + (y - y0) * columns);
             }
-            EightBitRgbaPixels(frame, x0, y, columns, pixels);
-            KeysOfPixels(options, reinterpret_cast<const unsigned char*>(pixels), static_cast<int32_t>(columns),
-                         rowKeys);
-            for (int64_t c = 0; c < columns; ++c) keys[c * height + y] = rowKeys[c];
+            TransposePixels(reinterpret_cast<unsigned char*>(keys.get() + y0), static_cast<size_t>(height),
+                            reinterpret_cast<const unsigned char*>(bandKeys), static_cast<size_t>(columns),
+                            static_cast<size_t>(rows), static_cast<size_t>(columns));
         }
         for (int64_t c = 0; c < columns; ++c) {
             uint32_t* column = labels.get() + c * height;
-            std::iota(column, column + height, static_cast<uint32_t>(c * height));
+            const uint32_t first = static_cast<uint32_t>(c * height);
+            std::iota(column, column + height, first);
             SortRow(sorter.get(), reinterpret_cast<unsigned char*>(column));
+            const uint32_t x = static_cast<uint32_t>(x0 + c), rowStep = static_cast<uint32_t>(width);
+            for (int64_t y = 0; y < height; ++y) column[y] = (column[y] - first) * rowStep + x;
         }
-        for (int64_t y = 0; y < height; ++y) {
-            uint32_t* row = order + y * width + x0;
-            for (int64_t c = 0; c < columns; ++c) {
-                row[c] = static_cast<uint32_t>((labels[c * height + y] - c * height) * width + x0 + c);
-            }
-        }
+        TransposePixels(reinterpret_cast<unsigned char*>(order + x0), static_cast<size_t>(width),
+                        reinterpret_cast<const unsigned char*>(labels.get()), static_cast<size_t>(height),
+                        static_cast<size_t>(columns), static_cast<size_t>(height));
     }
 }
 
