@@ -63,6 +63,12 @@ void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order, 
     }
 }
 
+// The pixels of one block of columns: a frame narrower than a block takes no more.
+size_t BlockPixels(int64_t width, int64_t height)
+{
+    return static_cast<size_t>(std::min(kBlockColumns, width) * height);
+}
+
 // A column sort goes kBlockColumns columns at a time, so that their stretches of
 // each row are read and written together. The block's keys and labels are kept
 // column by column, turned from and to rows by the engine's transpose; column c's
@@ -71,8 +77,8 @@ struct ColumnBlocks {
     ColumnBlocks(int64_t width, int64_t height, SortOptions sortOptions)
         : width(width),
           height(height),
-          keys(new int32_t[static_cast<size_t>(kBlockColumns * height)]),
-          labels(new uint32_t[static_cast<size_t>(kBlockColumns * height)]),
+          keys(new int32_t[BlockPixels(width, height)]),
+          labels(new uint32_t[BlockPixels(width, height)]),
           options(sortOptions),
           sorter(nullptr, FreeRowSorter)
     {
@@ -157,7 +163,7 @@ void SortBothOrder(const DeepFrame& frame, const SortOptions& options, uint32_t*
     const int64_t width = frame.width, height = frame.height;
     std::unique_ptr<int32_t[]> placeKeys(new int32_t[static_cast<size_t>(width * height)]);
     ColumnBlocks blocks(width, height, options);
-    std::unique_ptr<uint32_t[]> rowOrder(new uint32_t[static_cast<size_t>(kBlockColumns * height)]);
+    std::unique_ptr<uint32_t[]> rowOrder(new uint32_t[BlockPixels(width, height)]);
     SortRowOrder(frame, options, order, placeKeys.get());
     for (int64_t x0 = 0; x0 < width; x0 += kBlockColumns) {
         const int64_t columns = std::min(kBlockColumns, width - x0);
