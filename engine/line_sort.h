@@ -27,7 +27,8 @@
 //
 // Sorting by a key table: with SortOptions::keyTable set, the image's 4-byte
 // pixels are 32-bit indices into the table, and a pixel's key is keyTable[index]
-// instead of one computed from its bytes; everything else is as above. So the
+// instead of one computed from its bytes, in SortLines, SortLinesFrom and a
+// RowSorter alike; everything else is as above. So the
 // engine can arrange pixels of any format: it sorts their indices, whose keys
 // KeysOfPixels made once from the frame's 8-bit RGBA values with the same
 // comparator. KeysOfPixels writes the keys of count RGBA pixels to keys[0 ..

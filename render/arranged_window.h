@@ -1,6 +1,7 @@
 // WriteArrangedWindow: moves the pixels of a window of an arranged frame into an
 // output, given the frame's permutation (pixel_permutation.h): the pixel written
-// for window position (x, y) is input pixel order[y * width + x], copied whole,
+// for frame position (x, y) in the window is input pixel order[y * width + x]
+// (width: the input's), copied whole,
 // every byte as it is (so floats beyond 0 .. 1 and NaNs keep their bits).
 //
 // The window lies within the frame (0 <= x0 <= x1 <= width, likewise y), in
