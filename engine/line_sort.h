@@ -25,14 +25,13 @@
 // out as in SortLines; the image then still holds every source pixel once (the
 // plain copy, when the first pass is the one left out).
 //
-// Sorting by a key table: with SortOptions::keyTable set, the image's 4-byte
-// pixels are 32-bit indices into the table, and a pixel's key is keyTable[index]
-// instead of one computed from its bytes, in SortLines, SortLinesFrom and a
-// RowSorter alike; everything else is as above. So the
-// engine can arrange pixels of any format: it sorts their indices, whose keys
-// KeysOfPixels made once from the frame's 8-bit RGBA values with the same
-// comparator. KeysOfPixels writes the keys of count RGBA pixels to keys[0 ..
-// count - 1], exactly the keys SortLines orders those pixels by.
+// Sorting by a key table: with SortOptions::keyTable set, the image's 4-byte pixels
+// are 32-bit indices into the table, and a pixel's key is keyTable[index] instead of
+// one computed from its bytes, in SortLines, SortLinesFrom and a RowSorter alike;
+// everything else is as above. So the engine can arrange pixels of any format: it
+// sorts their indices, whose keys KeysOfPixels made once from the frame's 8-bit RGBA
+// values with the same comparator. KeysOfPixels writes the keys of count RGBA pixels
+// to keys[0 .. count - 1], exactly the keys SortLines orders those pixels by.
 //
 // TransposePixels copies a rows x columns grid of 4-byte pixels (or any 4-byte
 // words) into target as its transpose: target pixel c * targetStride + r = source

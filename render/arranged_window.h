@@ -1,8 +1,8 @@
 // WriteArrangedWindow: moves the pixels of a window of an arranged frame into an
-// output, given the frame's permutation (pixel_permutation.h): the pixel written
-// for frame position (x, y) in the window is input pixel order[y * width + x]
-// (width: the input's), copied whole,
-// every byte as it is (so floats beyond 0 .. 1 and NaNs keep their bits).
+// output, given the frame's permutation (pixel_permutation.h): the pixel written for
+// frame position (x, y) in the window is input pixel order[y * width + x] (width: the
+// input's), copied whole, every byte as it is (so floats beyond 0 .. 1 and NaNs keep
+// their bits).
 //
 // The window lies within the frame (0 <= x0 <= x1 <= width, likewise y), in
 // top-down frame coordinates. The output holds pixels of the input's format:
