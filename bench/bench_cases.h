@@ -48,3 +48,4 @@ void RegisterEngineBenchmarks();
 void RegisterEnginePartBenchmarks();
 void RegisterRenderBenchmarks();
 void RegisterFrei0rBenchmarks();
+void RegisterDeepFrameBenchmarks();

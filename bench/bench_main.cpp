@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     RegisterEngineBenchmarks();
     RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();
+    RegisterDeepFrameBenchmarks();
 #ifdef TALVENOR_BENCH_FREI0R
     RegisterFrei0rBenchmarks();
 #endif

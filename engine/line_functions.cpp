@@ -7,10 +7,16 @@
 
 namespace {
 
+// A key table is looked up by each pixel's index (line_sort.h).
 int32_t* LineKeys(const unsigned char* line, const LineSorter& pass)
 {
     int32_t* keys = pass.scratch.keys;
-    pass.stretchKeyFunction(line, pass.lineLength, keys);
+    const int32_t* table = pass.options->keyTable;
+    if (table == nullptr) {
+        pass.stretchKeyFunction(line, pass.lineLength, keys);
+        return keys;
+    }
+    for (int32_t i = 0; i < pass.lineLength; ++i) keys[i] = table[LoadPixel(PixelAt(line, static_cast<size_t>(i)))];
     return keys;
 }
 

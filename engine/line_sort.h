@@ -25,6 +25,19 @@
 // out as in SortLines; the image then still holds every source pixel once (the
 // plain copy, when the first pass is the one left out).
 //
+// Sorting by a key table: with SortOptions::keyTable set, the image's 4-byte pixels
+// are 32-bit indices into the table, and a pixel's key is keyTable[index] instead of
+// one computed from its bytes, in SortLines, SortLinesFrom and a RowSorter alike;
+// everything else is as above. So the engine can arrange pixels of any format: it
+// sorts their indices, whose keys KeysOfPixels made once from the frame's 8-bit RGBA
+// values with the same comparator. KeysOfPixels writes the keys of count RGBA pixels
+// to keys[0 .. count - 1], exactly the keys SortLines orders those pixels by.
+//
+// TransposePixels copies a rows x columns grid of 4-byte pixels (or any 4-byte
+// words) into target as its transpose: target pixel c * targetStride + r = source
+// pixel r * sourceStride + c, strides in pixels. It works tile by tile so that
+// both sides stay in cache. The grids must not overlap.
+//
 // Spreading a sort over threads: SortWorkers describes the caller's. run(context,
 // work, argument) must call work(argument, w) once for every w from 0 to count -
 // 1, on threads of its own or one after another, and return when all have
@@ -67,6 +80,7 @@ struct SortOptions {
     SortComparator comparator;
     SortMode mode;
     int32_t threshold;
+    const int32_t* keyTable = nullptr;  // null: pixels are RGBA colours
 };
 
 void SortLines(const SortImage& image, const SortOptions& options);
@@ -77,6 +91,11 @@ struct SortSource {
 };
 
 void SortLinesFrom(const SortSource& source, const SortImage& image, const SortOptions& options);
+
+void KeysOfPixels(const SortOptions& options, const unsigned char* pixels, int32_t count, int32_t* keys);
+
+void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
+                     size_t rows, size_t columns);
 
 struct RowSorter;
 

@@ -163,12 +163,6 @@ void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
                   const unsigned char* lines);
 
-// Copies a rows x columns grid of pixels into target as its transpose: target
-// pixel c * targetStride + r = source pixel r * sourceStride + c, strides in
-// pixels. Works tile by tile so that both sides stay in cache.
-void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
-                     size_t rows, size_t columns);
-
 // Sorts count consecutive pixels ascending by their stored keys, stably: pixels
 // with equal keys keep their order. keys[i] is the key of pixel i, from 0 to the
 // pass's keyLimit; the keys are left in an unspecified order. Works in the

@@ -97,6 +97,11 @@ LineSorter* MakeLineSorter(const SortImage& image, const SortOptions& options, S
     return pass;
 }
 
+void KeysOfPixels(const SortOptions& options, const unsigned char* pixels, int32_t count, int32_t* keys)
+{
+    KeyChoiceFor(options.comparator).stretchKeys(pixels, count, keys);
+}
+
 void FreeLineSorters(LineSorter* first)
 {
     while (first != nullptr) {

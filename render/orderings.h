@@ -7,6 +7,9 @@
 // reads the frame row by row from wherever it lies, in either byte order, and
 // writes the sorted list to `sorted` (width * height pixels in the frame's byte
 // order, not overlapping the frame); the second sorts an array in place.
+// SortIndicesByLuma: Simple Sort of a frame of any format, as the permutation
+// order[i] = the row-major index of the pixel that lands at i: the order
+// SortPixelsByLuma gives the frame's 8-bit RGBA values (EightBitRgbaPixels).
 // ShufflePixels: a uniformly random order drawn from the Windows C runtime's rand
 // sequence (rand itself there, RandSequence elsewhere), never seeded here and going
 // on from render to render, one sequence per thread (ShuffleWith in shuffle_with.h
@@ -18,9 +21,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "deep_frame.h"
 #include "pixel_rows.h"
 
 int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue);
 void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted);
 void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order);
+void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order);
 void ShufflePixels(Pixel* pixels, size_t count);

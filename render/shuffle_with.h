@@ -1,7 +1,9 @@
-// ShuffleWith: puts `count` pixels into a uniformly random order in place, a
+// ShuffleWith: puts `count` pixels (or any items, such as pixel indices) into a
+// uniformly random order in place, a
 // Fisher-Yates shuffle from the front: pixel k, for k from 1 up, changes places
 // with a partner drawn by DrawBelow from 0 .. k, with `generator` and its maximum
-// as DrawBelow takes them. ShufflePixels runs it on the C library's rand.
+// as DrawBelow takes them. ShufflePixels runs it on the Windows C runtime's rand
+// sequence.
 //
 // The partners lie anywhere in the frame and mostly miss the cache and the address
 // translation. So each partner is drawn kDrawAhead swaps before its swap, in the
@@ -19,7 +21,7 @@
 #include "pixel_order.h"
 #include "uniform_draw.h"
 
-inline void PrefetchPixel(const Pixel* pixel)
+inline void PrefetchPixel(const void* pixel)
 {
 #if defined(__SSE__) || defined(_M_X64)
     _mm_prefetch(reinterpret_cast<const char*>(pixel), _MM_HINT_T0);
@@ -28,8 +30,8 @@ inline void PrefetchPixel(const Pixel* pixel)
 #endif
 }
 
-template <typename Generator>
-TALVENOR_ALWAYS_INLINE void ShuffleWith(Pixel* pixels, size_t count, Generator& callersGenerator, uint32_t generatorMax)
+template <typename Item, typename Generator>
+TALVENOR_ALWAYS_INLINE void ShuffleWith(Item* pixels, size_t count, Generator& callersGenerator, uint32_t generatorMax)
 {
     // A local copy, which no pixel store can alias, keeps the state in registers.
     Generator generator = callersGenerator;

@@ -1,11 +1,13 @@
-// SortPixelsByLuma: orders a frame's pixels by luma key, darkest first, with a
-// stable counting sort: the key takes only 255 values.
+// SortPixelsByLuma and SortIndicesByLuma: order a frame's pixels, or their
+// indices, by luma key, darkest first, with one stable counting sort: the key
+// takes only 255 values.
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 #include <vector>
 
+#include "deep_frame.h"
 #include "luma_keys.h"
 #include "orderings.h"
 
@@ -21,25 +23,37 @@ constexpr double kBlueWeight = 0.0722;
 // pixels of the chunk go to their place in the sorted frame as one run.
 constexpr int64_t kChunkPixels = int64_t{1} << 16;
 
-PixelRows ChunkOf(const PixelRows& frame, int64_t chunkRows, size_t chunk)
+int64_t ChunkRowsOf(int64_t width)
 {
-    const int64_t firstRow = static_cast<int64_t>(chunk) * chunkRows;
-    return PixelRows{RowAt(frame.first, frame.rowBytes, firstRow), frame.rowBytes, frame.width,
-                     std::min(chunkRows, frame.height - firstRow), frame.order};
+    return std::max<int64_t>(1, kChunkPixels / std::max<int64_t>(1, width));
 }
 
-// Keys every pixel of the chunk once, row-major, and counts the pixels of each key.
-void KeyChunk(const PixelRows& chunk, uint8_t* keys, KeyCounts& counts)
+// Every pixel's key, one byte each in row-major order, and the pixels of each key
+// in each chunk.
+struct FrameKeys {
+    std::unique_ptr<uint8_t[]> keys;
+    std::vector<KeyCounts> chunkCounts;
+};
+
+// Keys every pixel once, keyRow(y, keys, tallies) keying row y.
+template <typename KeyRow>
+FrameKeys KeyFrame(int64_t width, int64_t height, KeyRow keyRow)
 {
-    KeyTallies tallies{};
-    for (int64_t y = 0; y < chunk.height; ++y) {
-        LumaKeysOfRow(RowAt(chunk.first, chunk.rowBytes, y), static_cast<size_t>(chunk.width), chunk.order,
-                      keys + y * chunk.width, tallies);
+    const int64_t chunkRows = ChunkRowsOf(width);
+    FrameKeys frame{std::unique_ptr<uint8_t[]>(new uint8_t[static_cast<size_t>(width * height)]),
+                    std::vector<KeyCounts>(static_cast<size_t>((height + chunkRows - 1) / chunkRows))};
+    for (size_t chunk = 0; chunk < frame.chunkCounts.size(); ++chunk) {
+        const int64_t firstRow = static_cast<int64_t>(chunk) * chunkRows;
+        KeyTallies tallies{};
+        for (int64_t y = firstRow; y < std::min(height, firstRow + chunkRows); ++y) {
+            keyRow(y, frame.keys.get() + y * width, tallies);
+        }
+        for (size_t key = 0; key < kKeyValues; ++key) {
+            frame.chunkCounts[chunk][key] = 0;
+            for (const KeyCounts& tally : tallies) frame.chunkCounts[chunk][key] += tally[key];
+        }
     }
-    for (size_t key = 0; key < kKeyValues; ++key) {
-        counts[key] = 0;
-        for (const KeyCounts& tally : tallies) counts[key] += tally[key];
-    }
+    return frame;
 }
 
 // Where the first pixel of each key goes in the sorted frame.
@@ -54,9 +68,11 @@ std::array<size_t, kKeyValues> FirstPositions(const std::vector<KeyCounts>& chun
     return positions;
 }
 
-// Sorts the chunk into `buffer`, then appends each key's run to the sorted frame.
-void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& counts, Pixel* buffer,
-                std::array<size_t, kKeyValues>& next, Pixel* sorted)
+// Sorts a chunk's elements (rowAt(y)[x] for each of its pixels) into `buffer`,
+// then appends each key's run to the sorted frame.
+template <typename Element, typename RowElements>
+void PlaceChunk(int64_t firstRow, int64_t rows, int64_t width, RowElements rowAt, const uint8_t* keys,
+                const KeyCounts& counts, Element* buffer, std::array<size_t, kKeyValues>& next, Element* sorted)
 {
     KeyCounts fill;
     uint32_t start = 0;
@@ -64,16 +80,38 @@ void PlaceChunk(const PixelRows& chunk, const uint8_t* keys, const KeyCounts& co
         fill[key] = start;
         start += counts[key];
     }
-    for (int64_t y = 0; y < chunk.height; ++y) {
-        const Pixel* row = RowAt(chunk.first, chunk.rowBytes, y);
-        for (int64_t x = 0; x < chunk.width; ++x, ++keys) buffer[fill[*keys]++] = row[x];
+    for (int64_t y = firstRow; y < firstRow + rows; ++y) {
+        const auto row = rowAt(y);
+        for (int64_t x = 0; x < width; ++x, ++keys) buffer[fill[*keys]++] = row[x];
     }
     for (size_t key = 0; key < kKeyValues; ++key) {
-        std::memcpy(sorted + next[key], buffer, counts[key] * sizeof(Pixel));
+        std::memcpy(sorted + next[key], buffer, counts[key] * sizeof(Element));
         buffer += counts[key];
         next[key] += counts[key];
     }
 }
+
+// Keys the frame with keyRow, then writes its elements (rowAt(y)[x]) to `sorted`
+// in key order, taking all its memory before writing any.
+template <typename Element, typename KeyRow, typename RowElements>
+void SortByLuma(int64_t width, int64_t height, KeyRow keyRow, RowElements rowAt, Element* sorted)
+{
+    const int64_t chunkRows = ChunkRowsOf(width);
+    const FrameKeys frame = KeyFrame(width, height, keyRow);
+    std::unique_ptr<Element[]> buffer(new Element[static_cast<size_t>(std::min(chunkRows, height) * width)]);
+    std::array<size_t, kKeyValues> next = FirstPositions(frame.chunkCounts);
+    for (size_t chunk = 0; chunk < frame.chunkCounts.size(); ++chunk) {
+        const int64_t firstRow = static_cast<int64_t>(chunk) * chunkRows;
+        PlaceChunk(firstRow, std::min(chunkRows, height - firstRow), width, rowAt, frame.keys.get() + firstRow * width,
+                   frame.chunkCounts[chunk], buffer.get(), next, sorted);
+    }
+}
+
+// The row-major indices of a row's pixels, as a row of elements.
+struct IndexRow {
+    uint32_t first;
+    uint32_t operator[](int64_t x) const { return first + static_cast<uint32_t>(x); }
+};
 
 }  // namespace
 
@@ -87,24 +125,26 @@ int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue)
 
 void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted)
 {
-    // Keys are computed once per pixel and kept as one byte each, with their counts
-    // per chunk; a frame of rows wider than a chunk takes one row per chunk.
-    const int64_t chunkRows = std::max<int64_t>(1, kChunkPixels / std::max<int64_t>(1, frame.width));
-    const size_t chunkCount = static_cast<size_t>((frame.height + chunkRows - 1) / chunkRows);
-    const size_t chunkPixels = static_cast<size_t>(chunkRows * frame.width);
-    const size_t bufferPixels = static_cast<size_t>(std::min(chunkRows, frame.height) * frame.width);
-    std::unique_ptr<uint8_t[]> keys(new uint8_t[static_cast<size_t>(frame.width * frame.height)]);
-    std::vector<KeyCounts> chunkCounts(chunkCount, KeyCounts{});
-    std::unique_ptr<Pixel[]> buffer(new Pixel[bufferPixels]);
+    const size_t width = static_cast<size_t>(frame.width);
+    SortByLuma(
+        frame.width, frame.height,
+        [&](int64_t y, uint8_t* keys, KeyTallies& tallies) {
+            LumaKeysOfRow(RowAt(frame.first, frame.rowBytes, y), width, frame.order, keys, tallies);
+        },
+        [&](int64_t y) { return RowAt(frame.first, frame.rowBytes, y); }, sorted);
+}
 
-    for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
-        KeyChunk(ChunkOf(frame, chunkRows, chunk), keys.get() + chunk * chunkPixels, chunkCounts[chunk]);
-    }
-    std::array<size_t, kKeyValues> next = FirstPositions(chunkCounts);
-    for (size_t chunk = 0; chunk < chunkCount; ++chunk) {
-        PlaceChunk(ChunkOf(frame, chunkRows, chunk), keys.get() + chunk * chunkPixels, chunkCounts[chunk], buffer.get(),
-                   next, sorted);
-    }
+void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order)
+{
+    const size_t width = static_cast<size_t>(frame.width);
+    std::unique_ptr<Pixel[]> row(new Pixel[width]);
+    SortByLuma(
+        frame.width, frame.height,
+        [&](int64_t y, uint8_t* keys, KeyTallies& tallies) {
+            EightBitRgbaPixels(frame, 0, y, frame.width, row.get());
+            LumaKeysOfRow(row.get(), width, PixelOrder::Rgba, keys, tallies);
+        },
+        [&](int64_t y) { return IndexRow{static_cast<uint32_t>(y * frame.width)}; }, order);
 }
 
 void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order)
