@@ -40,7 +40,7 @@ void WriteRow(const ArrangedFrame& frame, const ImageView& output, const OfxRect
 void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target,
                  const SortWorkers& workers)
 {
-    auto writeRows = [&](int64_t firstRow, int64_t endRow) {
+    auto writeRows = [&](int64_t firstRow, int64_t endRow, int32_t) {
         for (int64_t y = target.y1 + firstRow; y < target.y1 + endRow; ++y) WriteRow(frame, output, target, y);
     };
     SpreadRows(workers, HeightOf(target), writeRows);

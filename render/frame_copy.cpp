@@ -15,7 +15,7 @@ std::unique_ptr<Pixel[]> AllocateFrame(int64_t pixelCount)
 void CopyRows(const PixelRows& from, Pixel* to, PixelOrder toOrder, const SortWorkers& workers)
 {
     const size_t width = static_cast<size_t>(from.width);
-    auto copy = [&](int64_t firstRow, int64_t endRow) {
+    auto copy = [&](int64_t firstRow, int64_t endRow, int32_t) {
         for (int64_t y = firstRow; y < endRow; ++y) {
             ReorderPixels(RowAt(from.first, from.rowBytes, y), from.order, to + y * from.width, toOrder, width);
         }

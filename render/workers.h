@@ -4,9 +4,11 @@
 // asks whether the host wants the render to end. A face without threads passes
 // SerialWorkers(), one worker run on the calling thread.
 //
-// SpreadRows calls rows(first, end) for equal, disjoint runs of rows 0 ..
-// rowCount - 1 (first < end), one run a worker, on the workers' threads; the
-// runs cover every row. Work on separate rows must not touch shared state.
+// SpreadRows calls rows(first, end, worker) for equal, disjoint runs of rows 0 ..
+// rowCount - 1 (first < end), one run a worker (0 .. count - 1), on the workers'
+// threads; the runs cover every row. Work on separate rows must touch no shared
+// state but the worker's own (scratch taken beforehand, one a worker), and must
+// not throw.
 // StopAsked says whether the workers' stopped says stop.
 #pragma once
 
@@ -33,7 +35,7 @@ void SpreadRows(const SortWorkers& workers, int64_t rowCount, Rows& rows)
         const Job& spread = *static_cast<const Job*>(argument);
         const int64_t first = spread.rowCount * worker / spread.workerCount;
         const int64_t end = spread.rowCount * (worker + 1) / spread.workerCount;
-        if (worker >= 0 && first < end) (*spread.rows)(first, end);
+        if (worker >= 0 && first < end) (*spread.rows)(first, end, worker);
     };
     workers.run(workers.context, work, &job);
 }
