@@ -1,7 +1,6 @@
 // The 8-bit RGBA render.
 #include "byte_rgba_render.h"
 
-#include <algorithm>
 #include <new>
 
 #include "arrange_frame.h"
@@ -10,16 +9,12 @@
 #include "host_workers.h"
 #include "shuffle_by_time.h"
 #include "window_copy.h"
+#include "window_margins.h"
 #include "working_memory.h"
 
 namespace {
 
 constexpr int64_t kBytesPerPixel = 4;
-
-OfxRectI Intersection(const OfxRectI& a, const OfxRectI& b)
-{
-    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
-}
 
 }  // namespace
 
@@ -34,7 +29,7 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
     if (!CanArrange(frame, request.settings)) {
         return ReportError(effect, kOfxStatErrImageFormat, "The frame is too large for Talvenor to arrange.");
     }
-    const OfxRectI target = Intersection(request.window, request.output.bounds);
+    const OfxRectI target = Intersect(request.window, request.output.bounds);
     if (target.x1 >= target.x2 || target.y1 >= target.y2) return kOfxStatOK;
     const HostWorkers threads(*Suites(), effect);
     const SortWorkers& workers = threads.Workers();
