@@ -30,19 +30,11 @@ void WriteCover(const DeepFrame& frame, const uint32_t* order, const ImageView& 
 
 OfxStatus RenderAnyFormat(OfxImageEffectHandle effect, const RenderRequest& request, const PixelFormat& format)
 {
-    const DeepFrame probe{nullptr, 0, 0, 0, format.components, format.depth};
-    const int64_t pixelBytes = PixelBytesOf(probe);
-    for (const ImageView* image : {&request.source, &request.output}) {
-        if (const char* problem = LayoutProblem(*image, pixelBytes)) {
-            return ReportError(effect, kOfxStatErrImageFormat, problem);
-        }
-    }
     const DeepFrame frame = TopDownFrame(request.source, format);
+    const int64_t pixelBytes = PixelBytesOf(frame);
     if (!CanOrderPixels(frame, request.settings)) {
         return ReportError(effect, kOfxStatErrImageFormat, "The frame is too large for Talvenor to arrange.");
     }
-    const OfxRectI target = Intersect(request.window, request.output.bounds);
-    if (target.x1 >= target.x2 || target.y1 >= target.y2) return kOfxStatOK;
     const HostWorkers threads(*Suites(), effect);
     const SortWorkers& workers = threads.Workers();
     try {
@@ -53,8 +45,8 @@ OfxStatus RenderAnyFormat(OfxImageEffectHandle effect, const RenderRequest& requ
         OrderPixels(frame, request.settings, sequence, RandSequence::kMax, order);
         // A render the host called off is of no use to it: nothing is written.
         if (StopAsked(workers)) return kOfxStatOK;
-        ClearOutsideFrame(request.output, target, request.source.bounds, pixelBytes, workers);
-        const OfxRectI cover = Intersect(target, request.source.bounds);
+        ClearOutsideFrame(request.output, request.target, request.source.bounds, pixelBytes, workers);
+        const OfxRectI cover = Intersect(request.target, request.source.bounds);
         if (cover.x1 < cover.x2 && cover.y1 < cover.y2) {
             WriteCover(frame, order, request.source, request.output, cover, pixelBytes);
         }

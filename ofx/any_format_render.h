@@ -7,10 +7,10 @@
 // black where it has none. Random orders the frame by its time, as the 8-bit RGBA
 // render does, so a frame of k / 255 floats renders as its 8-bit twin.
 //
-// An image that cannot be addressed, or a frame too large to order, is an image
-// format error; no memory for the permutation is kOfxStatErrMemory. Each is
-// reported to the host, and nothing is written. A render the host aborts writes
-// nothing.
+// The render action has checked both images' layout and that the target is not
+// empty. A frame too large to order is an image format error; no memory for the
+// permutation is kOfxStatErrMemory. Each is reported to the host, and nothing is
+// written. A render the host aborts writes nothing.
 #pragma once
 
 #include "image_view.h"

@@ -8,6 +8,7 @@
 #include "host_suites.h"
 #include "instance.h"
 #include "ofx_strings.h"
+#include "window_margins.h"
 
 namespace {
 
@@ -23,6 +24,13 @@ OfxStatus RenderImages(OfxImageEffectHandle effect, const RenderRequest& request
         return ReportError(effect, kOfxStatErrImageFormat,
                            "The host gave Talvenor source and output images of different pixel formats.");
     }
+    const int64_t pixelBytes = PixelBytesOf(DeepFrame{nullptr, 0, 0, 0, source.components, source.depth});
+    for (const ImageView* image : {&request.source, &request.output}) {
+        if (const char* problem = LayoutProblem(*image, pixelBytes)) {
+            return ReportError(effect, kOfxStatErrImageFormat, problem);
+        }
+    }
+    if (request.target.x1 >= request.target.x2 || request.target.y1 >= request.target.y2) return kOfxStatOK;
     if (source.depth == ComponentDepth::Byte && source.components == 4) return RenderByteRgba(effect, request);
     return RenderAnyFormat(effect, request, source);
 }
@@ -54,5 +62,6 @@ OfxStatus RenderAction(OfxImageEffectHandle effect, OfxPropertySetHandle inArgs)
         ReadImageView(Properties(*suites.property, output.Handle()), request.output) != kOfxStatOK) {
         return ReportError(effect, kOfxStatErrImageFormat, "The host gave Talvenor an image it did not describe.");
     }
+    request.target = Intersect(request.window, request.output.bounds);
     return RenderImages(effect, request);
 }
