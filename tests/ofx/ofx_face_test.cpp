@@ -21,6 +21,7 @@
 #include "expect.h"
 #include "render_frame.h"
 #include "test_host.h"
+#include "varied_picture.h"
 
 namespace {
 
@@ -181,23 +182,9 @@ struct TestImage {
     }
 };
 
-// Random pixels, every seventh the same, top row first.
-std::vector<uint32_t> Picture()
-{
-    std::vector<uint32_t> picture(kWidth * kHeight);
-    uint32_t state = 2463534242u;
-    for (size_t i = 0; i < picture.size(); ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        picture[i] = i % 7 == 0 ? 0x80C04020u : state;
-    }
-    return picture;
-}
-
 struct Session {
     OfxImageEffectStruct& instance;
-    std::vector<uint32_t> picture = Picture();
+    std::vector<uint32_t> picture = VariedPicture(kWidth * kHeight);  // top row first
     TestImage source;
     bool sourceMissing = false;
 
