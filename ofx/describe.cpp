@@ -48,8 +48,7 @@ OfxStatus Describe(OfxImageEffectHandle effect)
     writer.String(kOfxImageEffectPluginRenderThreadSafety, kOfxImageEffectRenderFullySafe);
     writer.Int(kOfxImageEffectPropSupportsMultiResolution, 1);
     writer.Int(kOfxImageEffectPropTemporalClipAccess, 0);
-    // Some hosts lack the description property: not a reason to refuse the effect.
-    properties.SetString(kOfxPropPluginDescription, kOfxEffectDescription);
+    writer.String(kOfxPropPluginDescription, kOfxEffectDescription);
     return writer.Status();
 }
 

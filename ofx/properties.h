@@ -4,7 +4,9 @@
 // since the host's own are valid only until its next call.
 //
 // PropertyWriter sets several properties and keeps the first failure, for the
-// descriptions, whose every property must take.
+// descriptions, whose every property must take; but a property the host does not
+// know (kOfxStatErrUnknown: older hosts lack those added since OpenFX 1.0) is no
+// failure, lest such a host drop the effect for a property it would not read.
 #pragma once
 
 #include <string>
@@ -64,7 +66,7 @@ public:
 private:
     void Keep(OfxStatus status)
     {
-        if (status_ == kOfxStatOK) status_ = status;
+        if (status_ == kOfxStatOK && status != kOfxStatErrUnknown) status_ = status;
     }
 
     const Properties& properties_;

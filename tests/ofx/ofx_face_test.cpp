@@ -113,6 +113,15 @@ std::unique_ptr<OfxImageEffectStruct> CheckDescription()
         CheckParams(description->params);
         if (!filter) filter = std::move(description);
     }
+    // A host older than the properties added since OpenFX 1.0 still gets the effect.
+    Host().unknownProperties = {"OfxParamPropDisplayMin", "OfxParamPropDisplayMax", "OfxPropPluginDescription"};
+    OfxImageEffectStruct older;
+    OfxPropertySetStruct filterContext;
+    filterContext.values["OfxImageEffectPropContext"] = {{"OfxImageEffectContextFilter"}};
+    Expect(Call("OfxActionDescribe", &older) == kOfxStatOK &&
+               Call("OfxImageEffectActionDescribeInContext", &older, &filterContext) == kOfxStatOK,
+           "a host without the properties added since OpenFX 1.0 is refused");
+    Host().unknownProperties.clear();
     OfxImageEffectStruct generator;
     OfxPropertySetStruct in;
     in.values["OfxImageEffectPropContext"] = {{"OfxImageEffectContextGenerator"}};

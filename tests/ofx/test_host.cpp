@@ -33,6 +33,7 @@ template <auto field, typename In>
 OfxStatus SetOne(OfxPropertySetHandle set, const char* name, int index, In value)
 {
     if (!set || index < 0) return kOfxStatErrBadIndex;
+    if (Host().unknownProperties.count(name)) return kOfxStatErrUnknown;
     auto& values = set->values[name];
     if (values.size() <= static_cast<size_t>(index)) values.resize(static_cast<size_t>(index) + 1);
     values[static_cast<size_t>(index)].*field = value;
@@ -42,6 +43,7 @@ OfxStatus SetOne(OfxPropertySetHandle set, const char* name, int index, In value
 template <auto field, typename In>
 OfxStatus SetMany(OfxPropertySetHandle set, const char* name, int count, const In* values)
 {
+    if (Host().unknownProperties.count(name)) return kOfxStatErrUnknown;
     set->values[name].assign(static_cast<size_t>(count), {});
     for (int i = 0; i < count; ++i) SetOne<field>(set, name, i, values[i]);
     return kOfxStatOK;

@@ -6,11 +6,14 @@
 // its image memory's allocations and frees, keeps every message the effect posts,
 // runs multiThread on `threads` threads of its own (none offered when 0), and
 // answers abort with 1 from its abortAfter-th call on (never when negative).
+// Setting a property named in unknownProperties fails with kOfxStatErrUnknown,
+// as on a host older than that property.
 #pragma once
 
 #include <atomic>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,7 @@ struct TestHost {
     std::atomic<int> abortCalls{0};
     std::atomic<int> memoryAllocated{0};
     std::atomic<int> memoryFreed{0};
+    std::set<std::string> unknownProperties;
 
     TestHost();
 };
