@@ -35,7 +35,7 @@ TALVENOR_ALWAYS_INLINE void ShuffleWith(Item* pixels, size_t count, Generator& c
 {
     // A local copy, which no pixel store can alias, keeps the state in registers.
     Generator generator = callersGenerator;
-    constexpr size_t kDrawAhead = 32;
+    constexpr size_t kDrawAhead = 64;
     size_t partners[kDrawAhead];  // the partner of pixel k sits at k % kDrawAhead
     const auto draw = [&](size_t k) {
         partners[k % kDrawAhead] = static_cast<size_t>(DrawBelow(uint64_t{k} + 1, generator, generatorMax));

@@ -151,7 +151,7 @@ TEST(ShuffleWith, MakesTheSameSwapsAsAPlainFisherYatesAndLeavesTheGeneratorAlike
     // Frames shorter than, as long as and longer than the draws it makes ahead, on
     // both a 15-bit and a 31-bit generator.
     for (uint32_t maximum : {k15BitMax, k31BitMax}) {
-        for (size_t count : {0, 1, 2, 31, 32, 33, 34, 65, 1000, 70001}) {
+        for (size_t count : {0, 1, 2, 63, 64, 65, 66, 129, 1000, 70001}) {
             const std::vector<PF_Pixel> input = RandomPixels(count, unsigned(count));
             FakeGenerator ours(maximum, 9), plain(maximum, 9);
             std::vector<PF_Pixel> shuffled = input, expected = input;
