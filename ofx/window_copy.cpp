@@ -2,7 +2,24 @@
 // RGBA order, the rest cleared. Rows are shared out among the workers.
 #include "window_copy.h"
 
+#include <algorithm>
+
 #include "window_margins.h"
+
+void TurnUpsideDown(const ImageView& output, const SortWorkers& workers)
+{
+    const int64_t width = WidthOf(output.bounds), height = HeightOf(output.bounds);
+    auto* pixels = reinterpret_cast<Pixel*>(output.data);
+    // Each worker swaps a run of the top half's rows with their mirror rows.
+    auto turnRows = [&](int64_t firstRow, int64_t endRow, int32_t) {
+        for (int64_t y = firstRow; y < endRow; ++y) {
+            Pixel* top = pixels + y * width;
+            Pixel* bottom = pixels + (height - 1 - y) * width;
+            std::swap_ranges(top, top + width, bottom);
+        }
+    };
+    SpreadRows(workers, (height + 1) / 2, turnRows);
+}
 
 void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target,
                  const SortWorkers& workers)

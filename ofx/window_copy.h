@@ -3,6 +3,9 @@
 // pixel the arranged frame covers gets its arranged pixel, in RGBA order; any
 // other gets transparent black. Rows are shared out among the workers.
 //
+// TurnUpsideDown: an output image whose rows, packed, hold an arranged frame top
+// row first, turned into OpenFX's bottom-up rows in place.
+//
 // ArrangedFrame: a frame arranged into a row-major array, top row first, that
 // stands where the Source image's bounds say (its top row is y = bounds.y2 - 1).
 #pragma once
@@ -17,5 +20,6 @@ struct ArrangedFrame {
     OfxRectI bounds;
 };
 
+void TurnUpsideDown(const ImageView& output, const SortWorkers& workers);
 void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxRectI& target,
                  const SortWorkers& workers);

@@ -264,6 +264,9 @@ void CheckRenders(Session& session)
     }
     // A window inside the frame, reaching past the output's bounds on the left.
     CheckAgainstFrei0r(session, {2, 1, 0}, kFrame, 0, {-10, 8, 20, 19});
+    // The whole frame into packed rows: arranged in the output itself.
+    CheckAgainstFrei0r(session, {0, 0, 0}, kFrame, 0, kFrame);
+    CheckAgainstFrei0r(session, {3, 2, 1}, kFrame, 0, kFrame);
     // An output larger than the Source frame: transparent black around it.
     const OfxRectI larger{kFrame.x1 - 2, kFrame.y1 - 2, kFrame.x2 + 2, kFrame.y2 + 3};
     CheckAgainstFrei0r(session, {0, 0, 0}, larger, 0, larger);
@@ -303,18 +306,26 @@ void CheckRandom(Session& session)
 
 void CheckAbort(Session& session)
 {
-    // At the first question, and after a few blocks, on two threads.
-    for (const int abortAfter : {0, 3}) {
-        Host().threads = 2;
-        Host().abortAfter = abortAfter;
-        Host().abortCalls = 0;
-        session.Set({4, 2, 0}, 45);
-        TestImage output(kFrame, 0);
-        const std::vector<unsigned char> untouched = output.memory;
-        const std::string name = "aborted after " + std::to_string(abortAfter) + " questions";
-        Expect(session.Render(output, kFrame, 0.0) == kOfxStatOK, name + ": failed");
-        Expect(Host().abortCalls > abortAfter, name + ": abort never asked");
-        Expect(output.memory == untouched, name + ": the output was written");
+    // At the first question, and after a few blocks, on two threads; into a working
+    // copy (padded output rows), which leaves the output as it was, and into the
+    // output itself (packed rows), which leaves what it has written there.
+    for (const int padding : {4, 0}) {
+        for (const int abortAfter : {0, 3}) {
+            Host().threads = 2;
+            Host().abortAfter = abortAfter;
+            Host().abortCalls = 0;
+            session.Set({4, 2, 0}, 45);
+            TestImage output(kFrame, padding);
+            const std::vector<unsigned char> untouched = output.memory;
+            const std::string name =
+                "aborted after " + std::to_string(abortAfter) + " questions, padding " + std::to_string(padding);
+            Expect(session.Render(output, kFrame, 0.0) == kOfxStatOK, name + ": failed");
+            Expect(Host().abortCalls > abortAfter, name + ": abort never asked");
+            const auto guardsKept =
+                std::equal(output.memory.begin(), output.memory.begin() + kGuard, untouched.begin()) &&
+                std::equal(output.memory.end() - kGuard, output.memory.end(), untouched.end() - kGuard);
+            Expect(padding == 0 ? guardsKept : output.memory == untouched, name + ": written where it must not be");
+        }
     }
     Host().abortAfter = -1;
 }
