@@ -1,7 +1,6 @@
 // The 8-bit RGBA render.
 #include "byte_rgba_render.h"
 
-#include <algorithm>
 #include <new>
 
 #include "arrange_frame.h"
@@ -10,32 +9,15 @@
 #include "host_workers.h"
 #include "shuffle_by_time.h"
 #include "window_copy.h"
+#include "window_margins.h"
 #include "working_memory.h"
-
-namespace {
-
-constexpr int64_t kBytesPerPixel = 4;
-
-OfxRectI Intersection(const OfxRectI& a, const OfxRectI& b)
-{
-    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
-}
-
-}  // namespace
 
 OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& request)
 {
-    for (const ImageView* image : {&request.source, &request.output}) {
-        if (const char* problem = LayoutProblem(*image, kBytesPerPixel)) {
-            return ReportError(effect, kOfxStatErrImageFormat, problem);
-        }
-    }
     const PixelRows frame = TopDownRows(request.source);
     if (!CanArrange(frame, request.settings)) {
         return ReportError(effect, kOfxStatErrImageFormat, "The frame is too large for Talvenor to arrange.");
     }
-    const OfxRectI target = Intersection(request.window, request.output.bounds);
-    if (target.x1 >= target.x2 || target.y1 >= target.y2) return kOfxStatOK;
     const HostWorkers threads(*Suites(), effect);
     const SortWorkers& workers = threads.Workers();
     try {
@@ -46,7 +28,7 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
                                      : ArrangeFrame(frame, request.settings, arranged, workers);
         // A render the host called off is of no use to it: nothing is written.
         if (StopAsked(workers)) return kOfxStatOK;
-        WriteWindow(ArrangedFrame{arranged, order, request.source.bounds}, request.output, target, workers);
+        WriteWindow(ArrangedFrame{arranged, order, request.source.bounds}, request.output, request.target, workers);
     } catch (const std::bad_alloc&) {
         return ReportError(effect, kOfxStatErrMemory, "Talvenor ran out of memory for its working copy of the frame.");
     }

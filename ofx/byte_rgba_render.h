@@ -5,9 +5,10 @@
 // and transparent black where it has none. Random orders the frame by its time
 // (ShuffleByTime), so that a frame renders alike every time.
 //
-// An image that cannot be addressed, or a frame too large for the engine, is an
-// image format error; no memory for the working copy is kOfxStatErrMemory. Each
-// is reported to the host, and nothing is written.
+// The render action has checked both images' layout and that the target is not
+// empty. A frame too large for the engine is an image format error; no memory for
+// the working copy is kOfxStatErrMemory. Each is reported to the host, and
+// nothing is written. A render the host aborts writes nothing.
 #pragma once
 
 #include "render_request.h"

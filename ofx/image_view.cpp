@@ -39,6 +39,30 @@ const char* LayoutProblem(const ImageView& view, int64_t bytesPerPixel)
     return nullptr;
 }
 
+bool ReadPixelFormat(const ImageView& view, PixelFormat& format)
+{
+    if (view.depth == kOfxBitDepthByte) {
+        format.depth = ComponentDepth::Byte;
+    } else if (view.depth == kOfxBitDepthShort) {
+        format.depth = ComponentDepth::Short;
+    } else if (view.depth == kOfxBitDepthFloat) {
+        format.depth = ComponentDepth::Float;
+    } else {
+        return false;
+    }
+    format.components = view.components == kOfxImageComponentRGBA  ? 4
+                        : view.components == kOfxImageComponentRGB ? 3
+                                                                   : 0;
+    return format.components != 0;
+}
+
+DeepFrame TopDownFrame(const ImageView& view, const PixelFormat& format)
+{
+    const int64_t height = HeightOf(view.bounds);
+    const auto* top = view.data + (height - 1) * view.rowBytes;
+    return {top, -view.rowBytes, WidthOf(view.bounds), height, format.components, format.depth};
+}
+
 PixelRows TopDownRows(const ImageView& view)
 {
     const int64_t height = HeightOf(view.bounds);

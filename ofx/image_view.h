@@ -8,11 +8,15 @@
 // and the other faces see a frame. LayoutProblem says, in words for the user, why
 // an image cannot be addressed as pixels of `bytesPerPixel` bytes (no pixels,
 // empty or absurd bounds, rows shorter than the bounds), or is null when it can.
+// ReadPixelFormat reads the depth and components the render knows (Byte, Short
+// or Float; RGBA or RGB) and is false for any other; TopDownFrame views an image
+// of a known format top row first, as TopDownRows does.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "deep_frame.h"
 #include "ofx_types.h"
 #include "pixel_rows.h"
 #include "properties.h"
@@ -28,6 +32,13 @@ struct ImageView {
 OfxStatus ReadImageView(const Properties& image, ImageView& view);
 const char* LayoutProblem(const ImageView& view, int64_t bytesPerPixel);
 PixelRows TopDownRows(const ImageView& view);
+
+struct PixelFormat {
+    ComponentDepth depth;
+    int components;  // 3 or 4
+};
+bool ReadPixelFormat(const ImageView& view, PixelFormat& format);
+DeepFrame TopDownFrame(const ImageView& view, const PixelFormat& format);
 
 inline int64_t WidthOf(const OfxRectI& rect)
 {

@@ -1,38 +1,38 @@
 // The render action: arguments, images, and the choice of a pixel format's render.
 #include "render_action.h"
 
+#include "any_format_render.h"
 #include "byte_rgba_render.h"
 #include "fetched_image.h"
 #include "host_message.h"
 #include "host_suites.h"
 #include "instance.h"
 #include "ofx_strings.h"
-#include "other_pixel_formats.h"
+#include "window_margins.h"
 
 namespace {
 
-bool IsKnownFormat(const ImageView& image)
-{
-    const bool knownDepth =
-        image.depth == kOfxBitDepthByte || image.depth == kOfxBitDepthShort || image.depth == kOfxBitDepthFloat;
-    return knownDepth && (image.components == kOfxImageComponentRGBA || image.components == kOfxImageComponentRGB);
-}
-
 OfxStatus RenderImages(OfxImageEffectHandle effect, const RenderRequest& request)
 {
-    if (!IsKnownFormat(request.source) || !IsKnownFormat(request.output)) {
+    PixelFormat source{}, output{};
+    if (!ReadPixelFormat(request.source, source) || !ReadPixelFormat(request.output, output)) {
         return ReportError(effect, kOfxStatErrImageFormat,
                            "Talvenor renders RGBA and RGB images of 8 or 16 bits or 32-bit float, and the host sent "
                            "another kind.");
     }
-    if (request.source.depth != request.output.depth || request.source.components != request.output.components) {
+    if (source.depth != output.depth || source.components != output.components) {
         return ReportError(effect, kOfxStatErrImageFormat,
                            "The host gave Talvenor source and output images of different pixel formats.");
     }
-    if (request.source.depth == kOfxBitDepthByte && request.source.components == kOfxImageComponentRGBA) {
-        return RenderByteRgba(effect, request);
+    const int64_t pixelBytes = PixelBytesOf(DeepFrame{nullptr, 0, 0, 0, source.components, source.depth});
+    for (const ImageView* image : {&request.source, &request.output}) {
+        if (const char* problem = LayoutProblem(*image, pixelBytes)) {
+            return ReportError(effect, kOfxStatErrImageFormat, problem);
+        }
     }
-    return RenderOtherPixelFormat(effect, request);
+    if (request.target.x1 >= request.target.x2 || request.target.y1 >= request.target.y2) return kOfxStatOK;
+    if (source.depth == ComponentDepth::Byte && source.components == 4) return RenderByteRgba(effect, request);
+    return RenderAnyFormat(effect, request, source);
 }
 
 }  // namespace
@@ -62,5 +62,6 @@ OfxStatus RenderAction(OfxImageEffectHandle effect, OfxPropertySetHandle inArgs)
         ReadImageView(Properties(*suites.property, output.Handle()), request.output) != kOfxStatOK) {
         return ReportError(effect, kOfxStatErrImageFormat, "The host gave Talvenor an image it did not describe.");
     }
+    request.target = Intersect(request.window, request.output.bounds);
     return RenderImages(effect, request);
 }

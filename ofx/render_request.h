@@ -1,6 +1,7 @@
 // RenderRequest: one render as a pixel format's render takes it: the Source and
-// Output images, the window to fill (pixel coordinates, half-open), the frame's
-// time and the parameters' values at that time.
+// Output images, the window to fill (pixel coordinates, half-open) and its part
+// within the Output image's bounds, the frame's time and the parameters' values at
+// that time.
 #pragma once
 
 #include "image_view.h"
@@ -10,6 +11,7 @@ struct RenderRequest {
     ImageView source;
     ImageView output;
     OfxRectI window{};
+    OfxRectI target{};  // the window clipped to the Output image's bounds
     OfxTime time = 0;
     RenderSettings settings{};
 };

@@ -6,12 +6,9 @@
 #include <cstring>
 
 #include "frame_copy.h"
-#include "rand_sequence.h"
 #include "shuffle_with.h"
 
-namespace {
-
-uint32_t SeedOf(OfxTime time)
+RandSequence SequenceOfTime(OfxTime time)
 {
     uint64_t bits = 0;
     static_assert(sizeof bits == sizeof time, "a time is 64 bits");
@@ -21,15 +18,13 @@ uint32_t SeedOf(OfxTime time)
     bits ^= bits >> 27;
     bits *= 0x94D049BB133111EBu;
     bits ^= bits >> 31;
-    return static_cast<uint32_t>(bits ^ (bits >> 32));
+    return RandSequence(static_cast<uint32_t>(bits ^ (bits >> 32)));
 }
-
-}  // namespace
 
 PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers)
 {
     CopyRows(frame, arranged, frame.order, workers);
-    RandSequence sequence{SeedOf(time)};
+    RandSequence sequence = SequenceOfTime(time);
     ShuffleWith(arranged, static_cast<size_t>(PixelCount(frame)), sequence, RandSequence::kMax);
     return frame.order;
 }

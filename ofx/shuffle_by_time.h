@@ -4,10 +4,13 @@
 // the same bytes, while neighbouring frames differ. Returns the arranged byte
 // order, the frame's own. May throw std::bad_alloc only before writing. The copy
 // is shared out among the workers; the shuffle, one draw after another, is not.
+// SequenceOfTime is that sequence, for frames of any pixel format.
 #pragma once
 
 #include "ofx_types.h"
 #include "pixel_rows.h"
+#include "rand_sequence.h"
 #include "workers.h"
 
+RandSequence SequenceOfTime(OfxTime time);
 PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers);

@@ -1,10 +1,12 @@
 // Drives the built OpenFX bundle, loaded by its path, as a host does: load and
 // describe (what a host's menus and parameter panels show), an instance, and
-// renders of 8-bit RGBA images with offset bounds, padded and negative row bytes
-// and guard bytes around them, on 1, 2 and 8 of the host's threads. Every render
-// must write exactly its window: the frei0r face's output for the same picture
-// where the Source frame lies, transparent black elsewhere, and not one byte
-// outside. Random must follow the frame's time; a render the host aborts must
+// renders of images with offset bounds, padded and negative row bytes and guard
+// bytes around them: 8-bit RGBA on 1, 2 and 8 of the host's threads, and every
+// other depth and component count. Every render must write exactly its window:
+// the frei0r face's output for the same picture (its values as 16-bit v * 257 or
+// float v / 255, alpha dropped for RGB) where the Source frame lies, transparent
+// black elsewhere, and not one byte outside. Random must follow the frame's time
+// alone, whatever the depth; a render the host aborts must
 // end writing nothing; bad input must fail with a message and write nothing; the
 // host's image memory must all come back.
 // Prints each failed check and exits 1 if there is one.
@@ -19,6 +21,7 @@
 #include "expect.h"
 #include "render_frame.h"
 #include "test_host.h"
+#include "varied_picture.h"
 
 namespace {
 
@@ -117,16 +120,36 @@ std::unique_ptr<OfxImageEffectStruct> CheckDescription()
     return filter;
 }
 
+// A pixel format as an image's properties name it.
+struct Format {
+    const char* depth;
+    const char* components;
+    int componentBytes;
+    int componentCount;
+    int PixelBytes() const { return componentBytes * componentCount; }
+};
+const Format kByteRgba{"OfxBitDepthByte", "OfxImageComponentRGBA", 1, 4};
+const Format kOtherFormats[] = {{"OfxBitDepthByte", "OfxImageComponentRGB", 1, 3},
+                                {"OfxBitDepthShort", "OfxImageComponentRGBA", 2, 4},
+                                {"OfxBitDepthShort", "OfxImageComponentRGB", 2, 3},
+                                {"OfxBitDepthFloat", "OfxImageComponentRGBA", 4, 4},
+                                {"OfxBitDepthFloat", "OfxImageComponentRGB", 4, 3}};
+
 // An image in memory, framed by guard bytes, everything at first 0xA5. A copy's
 // pixels are its own memory's, though its properties name the original's.
 struct TestImage {
     std::vector<unsigned char> memory;
     OfxRectI bounds;
     int rowBytes;
+    Format format;
     size_t firstRow;  // the offset of row bounds.y1 in memory
     OfxPropertySetStruct properties;
 
-    TestImage(const OfxRectI& rect, int rowBytesOf) : bounds(rect), rowBytes(rowBytesOf)
+    // Rows `padding` bytes longer than the pixels; negative padding: bottom-up rows.
+    TestImage(const OfxRectI& rect, int padding, const Format& pixels = kByteRgba)
+        : bounds(rect),
+          rowBytes(((rect.x2 - rect.x1) * pixels.PixelBytes() + std::abs(padding)) * (padding < 0 ? -1 : 1)),
+          format(pixels)
     {
         const size_t height = static_cast<size_t>(rect.y2 - rect.y1);
         memory.assign(static_cast<size_t>(std::abs(rowBytes)) * height + 2 * kGuard, 0xA5);
@@ -135,40 +158,41 @@ struct TestImage {
         values["OfxImagePropData"] = {{"", 0, 0, memory.data() + firstRow}};
         values["OfxImagePropRowBytes"] = {{"", rowBytes}};
         values["OfxImagePropBounds"] = {{"", rect.x1}, {"", rect.y1}, {"", rect.x2}, {"", rect.y2}};
-        values["OfxImageEffectPropPixelDepth"] = {{"OfxBitDepthByte"}};
-        values["OfxImageEffectPropComponents"] = {{"OfxImageComponentRGBA"}};
+        values["OfxImageEffectPropPixelDepth"] = {{format.depth}};
+        values["OfxImageEffectPropComponents"] = {{format.components}};
     }
     unsigned char* At(int x, int y)
     {
-        return memory.data() + firstRow + int64_t{y - bounds.y1} * rowBytes + int64_t{x - bounds.x1} * 4;
+        return memory.data() + firstRow + int64_t{y - bounds.y1} * rowBytes +
+               int64_t{x - bounds.x1} * format.PixelBytes();
+    }
+    // Writes an 8-bit RGBA pixel (red in the low byte) in the image's format.
+    void Put(int x, int y, uint32_t rgba)
+    {
+        unsigned char* pixel = At(x, y);
+        for (int c = 0; c < format.componentCount; ++c) {
+            const unsigned value = (rgba >> (8 * c)) & 0xFF;
+            const uint16_t wide = static_cast<uint16_t>(value * 257);
+            const float real = static_cast<float>(value) / 255.0f;
+            const void* from = format.componentBytes == 1   ? static_cast<const void*>(&value)
+                               : format.componentBytes == 2 ? static_cast<const void*>(&wide)
+                                                            : static_cast<const void*>(&real);
+            std::memcpy(pixel + c * format.componentBytes, from, static_cast<size_t>(format.componentBytes));
+        }
     }
 };
 
-// Random pixels, every seventh the same, top row first.
-std::vector<uint32_t> Picture()
-{
-    std::vector<uint32_t> picture(kWidth * kHeight);
-    uint32_t state = 2463534242u;
-    for (size_t i = 0; i < picture.size(); ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        picture[i] = i % 7 == 0 ? 0x80C04020u : state;
-    }
-    return picture;
-}
-
 struct Session {
     OfxImageEffectStruct& instance;
-    std::vector<uint32_t> picture = Picture();
-    TestImage source{kFrame, kWidth * 4 + 12};
+    std::vector<uint32_t> picture = VariedPicture(kWidth * kHeight);  // top row first
+    TestImage source;
     bool sourceMissing = false;
 
-    explicit Session(OfxImageEffectStruct& effect) : instance(effect)
+    explicit Session(OfxImageEffectStruct& effect, const Format& format = kByteRgba)
+        : instance(effect), source(kFrame, 12, format)
     {
         for (int r = 0; r < kHeight; ++r) {
-            for (int c = 0; c < kWidth; ++c)
-                std::memcpy(source.At(kFrame.x1 + c, kFrame.y2 - 1 - r), &picture[r * kWidth + c], 4);
+            for (int c = 0; c < kWidth; ++c) source.Put(kFrame.x1 + c, kFrame.y2 - 1 - r, picture[r * kWidth + c]);
         }
     }
     void Set(const int (&choices)[3], int threshold)
@@ -196,14 +220,13 @@ std::vector<unsigned char> Expected(TestImage output, const OfxRectI& window, co
     for (int y = std::max(window.y1, output.bounds.y1); y < std::min(window.y2, output.bounds.y2); ++y) {
         for (int x = std::max(window.x1, output.bounds.x1); x < std::min(window.x2, output.bounds.x2); ++x) {
             const bool inFrame = x >= kFrame.x1 && x < kFrame.x2 && y >= kFrame.y1 && y < kFrame.y2;
-            const uint32_t pixel = inFrame ? arranged[(kFrame.y2 - 1 - y) * kWidth + (x - kFrame.x1)] : 0;
-            std::memcpy(output.At(x, y), &pixel, 4);
+            output.Put(x, y, inFrame ? arranged[(kFrame.y2 - 1 - y) * kWidth + (x - kFrame.x1)] : 0);
         }
     }
     return output.memory;
 }
 
-void CheckAgainstFrei0r(Session& session, const int (&choices)[3], const OfxRectI& outputBounds, int rowBytes,
+void CheckAgainstFrei0r(Session& session, const int (&choices)[3], const OfxRectI& outputBounds, int padding,
                         const OfxRectI& window)
 {
     const int threshold = 100;
@@ -212,10 +235,11 @@ void CheckAgainstFrei0r(Session& session, const int (&choices)[3], const OfxRect
                                   SettingOfChoice<Comparator>(choices[2] + 1), threshold};
     std::vector<uint32_t> arranged(session.picture.size());
     RenderFrame(settings, kWidth, kHeight, session.picture.data(), arranged.data());
-    TestImage output(outputBounds, rowBytes);
+    TestImage output(outputBounds, padding, session.source.format);
     const std::vector<unsigned char> expected = Expected(output, window, arranged);
-    const std::string name = kChoices[0][choices[0]] + "/" + kChoices[1][choices[1]] + "/" + kChoices[2][choices[2]] +
-                             " rows of " + std::to_string(rowBytes) + " bytes";
+    const std::string name = std::string(output.format.depth) + " " + output.format.components + " " +
+                             kChoices[0][choices[0]] + "/" + kChoices[1][choices[1]] + "/" + kChoices[2][choices[2]] +
+                             " rows of " + std::to_string(output.rowBytes) + " bytes";
     Expect(session.Render(output, window, 0.0) == kOfxStatOK, name + ": render failed");
     Expect(output.memory == expected, name + ": not the frei0r face's output in exactly the window");
 }
@@ -225,15 +249,15 @@ void CheckRenders(Session& session)
     for (int mode : {0, 2, 3, 4}) {
         for (int orientation = 0; orientation < 3; ++orientation) {
             for (int comparator : {0, 2}) {
-                CheckAgainstFrei0r(session, {mode, orientation, comparator}, kFrame, -(kWidth * 4 + 8), kFrame);
+                CheckAgainstFrei0r(session, {mode, orientation, comparator}, kFrame, -8, kFrame);
             }
         }
     }
     // A window inside the frame, reaching past the output's bounds on the left.
-    CheckAgainstFrei0r(session, {2, 1, 0}, kFrame, kWidth * 4, {-10, 8, 20, 19});
+    CheckAgainstFrei0r(session, {2, 1, 0}, kFrame, 0, {-10, 8, 20, 19});
     // An output larger than the Source frame: transparent black around it.
     const OfxRectI larger{kFrame.x1 - 2, kFrame.y1 - 2, kFrame.x2 + 2, kFrame.y2 + 3};
-    CheckAgainstFrei0r(session, {0, 0, 0}, larger, (kWidth + 4) * 4, larger);
+    CheckAgainstFrei0r(session, {0, 0, 0}, larger, 0, larger);
 }
 
 std::vector<uint32_t> SortedPixels(TestImage& image)
@@ -249,7 +273,7 @@ std::vector<uint32_t> SortedPixels(TestImage& image)
 void CheckRandom(Session& session)
 {
     session.Set({1, 0, 0}, 45);
-    TestImage first(kFrame, kWidth * 4), again(kFrame, kWidth * 4), next(kFrame, kWidth * 4);
+    TestImage first(kFrame, 0), again(kFrame, 0), next(kFrame, 0);
     Expect(session.Render(first, kFrame, 7.0) == kOfxStatOK && session.Render(again, kFrame, 7.0) == kOfxStatOK &&
                session.Render(next, kFrame, 8.0) == kOfxStatOK,
            "Random render failed");
@@ -258,6 +282,14 @@ void CheckRandom(Session& session)
     std::vector<uint32_t> input = session.picture;
     std::sort(input.begin(), input.end());
     Expect(SortedPixels(first) == input && SortedPixels(next) == input, "Random: not a permutation of the input");
+    // The same time orders a float frame as its 8-bit twin.
+    Session floats(session.instance, kOtherFormats[4]);
+    TestImage floatOutput(kFrame, 0, floats.source.format), expected(kFrame, 0, floats.source.format);
+    for (int y = kFrame.y1; y < kFrame.y2; ++y) {
+        for (int x = kFrame.x1; x < kFrame.x2; ++x) expected.Put(x, y, *reinterpret_cast<uint32_t*>(first.At(x, y)));
+    }
+    Expect(floats.Render(floatOutput, kFrame, 7.0) == kOfxStatOK && floatOutput.memory == expected.memory,
+           "Random: a float frame is not ordered as its 8-bit twin");
 }
 
 void CheckAbort(Session& session)
@@ -268,7 +300,7 @@ void CheckAbort(Session& session)
         Host().abortAfter = abortAfter;
         Host().abortCalls = 0;
         session.Set({4, 2, 0}, 45);
-        TestImage output(kFrame, kWidth * 4);
+        TestImage output(kFrame, 0);
         const std::vector<unsigned char> untouched = output.memory;
         const std::string name = "aborted after " + std::to_string(abortAfter) + " questions";
         Expect(session.Render(output, kFrame, 0.0) == kOfxStatOK, name + ": failed");
@@ -281,32 +313,35 @@ void CheckAbort(Session& session)
 void CheckBadInput(Session& session)
 {
     session.Set({2, 0, 0}, 45);
-    // Each sets `text` as `property` of both images, or the Source bounds' x2, or else takes the Source image away.
+    // Each sets `property` of the Source and Output images (where given), or the
+    // Source bounds' x2, or else takes the Source image away.
     struct BadCase {
         const char* name;
         OfxStatus status;
         const char* property;
-        const char* text;
+        const char* sourceText;
+        const char* outputText;
         int sourceX2;
     };
+    const char* const depth = "OfxImageEffectPropPixelDepth";
+    const char* const components = "OfxImageEffectPropComponents";
     const BadCase cases[] = {
-        {"unknown depth", kOfxStatErrImageFormat, "OfxImageEffectPropPixelDepth", "OfxBitDepthHalf", 0},
-        {"unknown components", kOfxStatErrImageFormat, "OfxImageEffectPropComponents", "OfxImageComponentAlpha", 0},
-        {"16-bit images (not yet rendered)", kOfxStatErrUnsupported, "OfxImageEffectPropPixelDepth", "OfxBitDepthShort",
+        {"unknown depth", kOfxStatErrImageFormat, depth, "OfxBitDepthHalf", "OfxBitDepthHalf", 0},
+        {"unknown components", kOfxStatErrImageFormat, components, "OfxImageComponentAlpha", "OfxImageComponentAlpha",
          0},
-        {"missing source image", kOfxStatFailed, nullptr, nullptr, 0},
-        {"empty frame", kOfxStatErrImageFormat, nullptr, nullptr, kFrame.x1},
-        {"absurd size", kOfxStatErrImageFormat, nullptr, nullptr, 100000},
+        {"RGBA source, RGB output", kOfxStatErrImageFormat, components, nullptr, "OfxImageComponentRGB", 0},
+        {"missing source image", kOfxStatFailed, nullptr, nullptr, nullptr, 0},
+        {"empty frame", kOfxStatErrImageFormat, nullptr, nullptr, nullptr, kFrame.x1},
+        {"absurd size", kOfxStatErrImageFormat, nullptr, nullptr, nullptr, 100000},
     };
     for (const BadCase& bad : cases) {
         Session spoiled(session.instance);
-        TestImage output(kFrame, kWidth * 4);
+        TestImage output(kFrame, 0);
         const std::vector<unsigned char> untouched = output.memory;
-        if (bad.text) {
-            for (TestImage* image : {&spoiled.source, &output}) image->properties.values[bad.property] = {{bad.text}};
-        }
+        if (bad.sourceText) spoiled.source.properties.values[bad.property] = {{bad.sourceText}};
+        if (bad.outputText) output.properties.values[bad.property] = {{bad.outputText}};
         if (bad.sourceX2) spoiled.source.properties.values["OfxImagePropBounds"][2].integer = bad.sourceX2;
-        spoiled.sourceMissing = !bad.text && !bad.sourceX2;
+        spoiled.sourceMissing = !bad.property && !bad.sourceX2;
         const size_t messages = Host().messages.size();
         Expect(spoiled.Render(output, kFrame, 0.0) == bad.status, std::string(bad.name) + ": wrong status");
         Expect(Host().messages.size() == messages + 1, std::string(bad.name) + ": no message to the host");
@@ -343,6 +378,10 @@ int main(int argc, char** argv)
         CheckRenders(session);
     }
     Expect(Host().threadsStarted >= 2 + 8, "the host's threads were not used");
+    for (const Format& format : kOtherFormats) {
+        Session other(*instance, format);
+        CheckRenders(other);
+    }
     CheckRandom(session);
     CheckAbort(session);
     CheckBadInput(session);

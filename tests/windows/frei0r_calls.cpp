@@ -16,6 +16,7 @@ extern "C" {
 
 #include "expect.h"
 #include "module_loading.h"
+#include "varied_picture.h"
 
 namespace {
 
@@ -73,19 +74,6 @@ std::string SetText(const Plugin& plugin, f0r_instance_t instance, int index, co
 }
 
 // Random pixels, every seventh one the same so that counting each pixel's uses matters.
-std::vector<uint32_t> TestFrame()
-{
-    std::vector<uint32_t> frame(kWidth * kHeight);
-    uint32_t state = 2463534242u;  // xorshift32
-    for (size_t i = 0; i < frame.size(); ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        frame[i] = i % 7 == 0 ? 0x80C04020u : state;
-    }
-    return frame;
-}
-
 struct Case {
     const char* texts[3];  // Mode, Orientation, Comparator
     double threshold;
@@ -132,7 +120,7 @@ int main(int argc, char** argv)
         f0r_instance_t instance = plugin.construct(kWidth, kHeight);
         Expect(instance != nullptr, "f0r_construct(37, 23) returned null");
         if (instance) {
-            const std::vector<uint32_t> frame = TestFrame();
+            const std::vector<uint32_t> frame = VariedPicture(kWidth * kHeight);
             const Case cases[] = {
                 {{"simple sort", "column", "average"}, 0.2, false}, {{"random", "row", "xor"}, 0.2, false},
                 {{"highlights", "row", "multiply"}, 0.5, false},    {{"shadows", "both", "min"}, 0.6, false},
