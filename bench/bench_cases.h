@@ -27,7 +27,8 @@ inline std::string SizeName(FrameSize size)
 }
 
 // The Modes, Orientations and Comparators that whole renders are timed in, as
-// the host's popup values, and their case name: "<size>/<face>/<Mode>[/<Orientation>/<Comparator>]".
+// the host's popup values, and their case name: "<size>/<face>/<Mode>[/<Orientation>/<Comparator>]",
+// where `face` may carry the variant timed, e.g. "ofx/float/2t".
 struct RenderCase {
     PF_ParamValue mode;
     PF_ParamValue orientation;
@@ -48,4 +49,5 @@ void RegisterEngineBenchmarks();
 void RegisterEnginePartBenchmarks();
 void RegisterRenderBenchmarks();
 void RegisterFrei0rBenchmarks();
+void RegisterOfxBenchmarks();
 void RegisterDeepFrameBenchmarks();

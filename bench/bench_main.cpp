@@ -13,6 +13,9 @@ int main(int argc, char** argv)
 #ifdef TALVENOR_BENCH_FREI0R
     RegisterFrei0rBenchmarks();
 #endif
+#ifdef TALVENOR_BENCH_OFX
+    RegisterOfxBenchmarks();
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
