@@ -51,7 +51,7 @@ struct RowScratch {
     SorterHandle sorter;
 };
 
-// One scratch a worker, made(worker) making each.
+// One scratch a worker, each made by made().
 template <typename Scratch, typename Make>
 std::vector<Scratch> ScratchOfWorkers(const SortWorkers& workers, Make made)
 {
