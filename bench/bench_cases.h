@@ -49,3 +49,4 @@ void RegisterEnginePartBenchmarks();
 void RegisterRenderBenchmarks();
 void RegisterFrei0rBenchmarks();
 void RegisterDeepFrameBenchmarks();
+void RegisterThreadsBenchmarks();
