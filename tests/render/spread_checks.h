@@ -1,11 +1,8 @@
-// Checks that sharing a render out among workers changes no byte: ArrangeFrame
-// on 8-bit frames, and the permutation path (OrderPixels, WriteArrangedWindow) on
-// Float frames, give the serial result for 1, 2, 3 and 8 workers in every Mode and
-// Orientation, on frames that leave some workers no share and one wider than a
-// block of columns. TestWorkers runs the workers either on the calling thread, the
-// last first (so a share that leans on one run before it in a serial render
-// shows), or each on a thread of its own; it can also say stop after a number of
-// asks, and counts the asks.
+// Sharing a render out among workers changes no byte: ArrangeFrame (8-bit) and
+// the permutation path (Float) give the serial result for 1, 2, 3 and 8 workers in
+// every Mode and Orientation. TestWorkers runs the workers on the calling thread,
+// the last first (a share that leans on an earlier one shows), or each on a thread
+// of its own; it can say stop after a number of asks, and counts the asks.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -79,9 +76,8 @@ inline std::vector<Pixel> VariedPixels(const Size& size, uint32_t seed)
 inline std::vector<float> AsFloats(const std::vector<Pixel>& pixels)
 {
     std::vector<float> floats;
-    for (const Pixel& pixel : pixels) {
-        for (unsigned char byte : pixel.bytes) floats.push_back(byte / 255.0f);
-    }
+    for (const Pixel& pixel : pixels) floats.insert(floats.end(), pixel.bytes, pixel.bytes + 4);
+    for (float& value : floats) value /= 255.0f;
     return floats;
 }
 
