@@ -51,3 +51,4 @@ void RegisterRenderBenchmarks();
 void RegisterFrei0rBenchmarks();
 void RegisterOfxBenchmarks();
 void RegisterDeepFrameBenchmarks();
+void RegisterThreadsBenchmarks();

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
     RegisterEnginePartBenchmarks();
     RegisterRenderBenchmarks();
     RegisterDeepFrameBenchmarks();
+    RegisterThreadsBenchmarks();
 #ifdef TALVENOR_BENCH_FREI0R
     RegisterFrei0rBenchmarks();
 #endif

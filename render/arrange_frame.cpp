@@ -50,7 +50,7 @@ PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, 
     switch (settings.mode) {
     case Mode::SimpleSort:
         // Sorted straight from the input: no copy of the frame in its input order.
-        SortPixelsByLuma(input, arranged);
+        SortPixelsByLuma(input, arranged, workers);
         return input.order;
     case Mode::Random:
         CopyRows(input, arranged, input.order, workers);

@@ -10,9 +10,10 @@
 // Orientation Row), so that a face may stream the frame row by row through a
 // RowSorter with MakeSortOptions(settings) instead.
 //
-// The copies and line sorts are shared out among the workers (workers.h), with the
-// same bytes for any number of them; once the workers' stopped says stop, the
-// rest of the work is left out and `arranged` is left unfinished.
+// The copies, Simple Sort and the line sorts are shared out among the workers
+// (workers.h), with the same bytes for any number of them (Random's shuffle is one
+// sequence of draws and stays on the calling thread); once the workers' stopped
+// says stop, the rest of the work is left out and `arranged` is left unfinished.
 //
 // CanArrange is false for a frame too large for the engine to address; such a
 // frame must not be handed to ArrangeFrame. ArrangeFrame may throw std::bad_alloc,

@@ -3,6 +3,7 @@
 // for rows without gaps, else its row and column, split without a division.
 #include "arranged_window.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "shuffle_with.h"
@@ -70,10 +71,7 @@ void GatherRows(const DeepFrame& input, const uint32_t* order, const FrameWindow
     }
 }
 
-}  // namespace
-
-void WriteArrangedWindow(const DeepFrame& input, const uint32_t* order, const FrameWindow& window,
-                         const DeepRowsOut& output)
+void WriteRows(const DeepFrame& input, const uint32_t* order, const FrameWindow& window, const DeepRowsOut& output)
 {
     switch (PixelBytesOf(input)) {
     case 3: GatherRows<3>(input, order, window, output); break;
@@ -83,4 +81,21 @@ void WriteArrangedWindow(const DeepFrame& input, const uint32_t* order, const Fr
     case 12: GatherRows<12>(input, order, window, output); break;
     default: GatherRows<16>(input, order, window, output); break;
     }
+}
+
+}  // namespace
+
+void WriteArrangedWindow(const DeepFrame& input, const uint32_t* order, const FrameWindow& window,
+                         const DeepRowsOut& output, const SortWorkers& workers)
+{
+    // Rows written between two asks whether to stop.
+    constexpr int64_t kBandRows = 32;
+    auto writeBand = [&](int64_t band, int32_t) {
+        const int64_t y0 = window.y0 + band * kBandRows;
+        const FrameWindow rows{window.x0, y0, window.x1, std::min(window.y1, y0 + kBandRows)};
+        WriteRows(input, order, rows,
+                  DeepRowsOut{static_cast<unsigned char*>(output.first) + band * kBandRows * output.rowBytes,
+                              output.rowBytes});
+    };
+    SpreadPieces(workers, (window.y1 - window.y0 + kBandRows - 1) / kBandRows, writeBand);
 }

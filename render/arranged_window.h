@@ -9,12 +9,14 @@
 // output.first is where frame position (x0, y0) goes, and row y of the window
 // (top row 0) begins y * output.rowBytes bytes after it; rowBytes may be negative
 // or leave gaps. Nothing else of the output is written. Input and output must not
-// overlap.
+// overlap. The window's rows are shared out among the workers (workers.h); once
+// stopped says stop, the rows not yet begun are left unwritten.
 #pragma once
 
 #include <cstdint>
 
 #include "deep_frame.h"
+#include "workers.h"
 
 struct DeepRowsOut {
     void* first;
@@ -22,4 +24,4 @@ struct DeepRowsOut {
 };
 
 void WriteArrangedWindow(const DeepFrame& input, const uint32_t* order, const FrameWindow& window,
-                         const DeepRowsOut& output);
+                         const DeepRowsOut& output, const SortWorkers& workers = SerialWorkers());

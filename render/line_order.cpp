@@ -1,31 +1,26 @@
 // SortLineOrder: the line Modes of a frame of any format as a permutation, the
-// engine's line sorter sorting pixel labels by their 8-bit keys.
+// engine's line sorter sorting pixel labels by their 8-bit keys. Rows, and blocks
+// of columns, are sorted on their own, so they are shared out among the workers,
+// each with sorters and scratch of its own, all taken before any is spread.
 #include "line_order.h"
 
 #include <algorithm>
 #include <memory>
 #include <new>
 #include <numeric>
+#include <vector>
 
 #include "engine_options.h"
 #include "shuffle_with.h"
+#include "workers.h"
 
 namespace {
 
 // Columns keyed and sorted together by a column sort: 128 read a 3840 x 2160
 // Float frame fastest of 32 to 256, about a fifth faster than 32.
 constexpr int64_t kBlockColumns = 128;
-
-// The keys of every pixel of rows y0 .. y0 + rows - 1 for the engine's
-// comparator, from their 8-bit values, into keys[0 .. rows * width - 1] row-major.
-void KeyRows(const DeepFrame& frame, const SortOptions& options, int64_t y0, int64_t rows, Pixel* row, int32_t* keys)
-{
-    for (int64_t y = y0; y < y0 + rows; ++y) {
-        EightBitRgbaPixels(frame, 0, y, frame.width, row);
-        KeysOfPixels(options, reinterpret_cast<const unsigned char*>(row), static_cast<int32_t>(frame.width),
-                     keys + (y - y0) * frame.width);
-    }
-}
+// Rows a row sort takes between two asks whether to stop.
+constexpr int64_t kBandRows = 16;
 
 using SorterHandle = std::unique_ptr<RowSorter, void (*)(RowSorter*)>;
 
@@ -37,30 +32,72 @@ SorterHandle LineSorterOf(int64_t length, const SortOptions& options)
     return sorter;
 }
 
+// One worker's memory for sorting rows: a row's 8-bit values, their keys, and
+// the sorter reading them.
+struct RowScratch {
+    RowScratch(int64_t width, SortOptions sortOptions)
+        : row(new Pixel[static_cast<size_t>(width)]),
+          keys(new int32_t[static_cast<size_t>(width)]),
+          options(sortOptions),
+          sorter(nullptr, FreeRowSorter)
+    {
+        options.keyTable = keys.get();
+        sorter = LineSorterOf(width, options);
+    }
+
+    std::unique_ptr<Pixel[]> row;
+    std::unique_ptr<int32_t[]> keys;
+    SortOptions options;
+    SorterHandle sorter;
+};
+
+// One scratch a worker, each made by made().
+template <typename Scratch, typename Make>
+std::vector<Scratch> ScratchOfWorkers(const SortWorkers& workers, Make made)
+{
+    std::vector<Scratch> scratch;
+    scratch.reserve(static_cast<size_t>(WorkerCountOf(workers)));
+    for (int32_t w = 0; w < WorkerCountOf(workers); ++w) scratch.push_back(made());
+    return scratch;
+}
+
 // Rows and columns are sorted a line at a time, each line keyed just before, by
 // the engine's RowSorter: it sorts a line of labels exactly as either pass of
 // SortLines sorts a line of pixels. So the line's pixels stay in the caches
 // throughout, and only Both keeps a frame-sized table of keys. A row's labels are
 // its columns, keyed by the row's keys, and become pixel indices once sorted;
 // `sortedKeys`, unless null, receives each place's key after the sort.
-void SortRowOrder(const DeepFrame& frame, SortOptions options, uint32_t* order, int32_t* sortedKeys)
+void SortRowLabels(const DeepFrame& frame, int64_t y, RowScratch& scratch, uint32_t* order, int32_t* sortedKeys)
 {
     const uint32_t width = static_cast<uint32_t>(frame.width);
-    std::unique_ptr<int32_t[]> keys(new int32_t[width]);
-    std::unique_ptr<Pixel[]> row(new Pixel[width]);
-    options.keyTable = keys.get();
-    const SorterHandle sorter = LineSorterOf(width, options);
-    for (int64_t y = 0; y < frame.height; ++y) {
-        KeyRows(frame, options, y, 1, row.get(), keys.get());
-        uint32_t* labels = order + y * frame.width;
-        std::iota(labels, labels + width, uint32_t{0});
-        SortRow(sorter.get(), reinterpret_cast<unsigned char*>(labels));
-        if (sortedKeys != nullptr) {
-            for (uint32_t x = 0; x < width; ++x) sortedKeys[y * frame.width + x] = keys[labels[x]];
-        }
-        const uint32_t rowStart = static_cast<uint32_t>(y) * width;
-        for (uint32_t x = 0; x < width; ++x) labels[x] += rowStart;
+    EightBitRgbaPixels(frame, 0, y, frame.width, scratch.row.get());
+    KeysOfPixels(scratch.options, reinterpret_cast<const unsigned char*>(scratch.row.get()),
+                 static_cast<int32_t>(width), scratch.keys.get());
+    uint32_t* labels = order + y * frame.width;
+    std::iota(labels, labels + width, uint32_t{0});
+    SortRow(scratch.sorter.get(), reinterpret_cast<unsigned char*>(labels));
+    if (sortedKeys != nullptr) {
+        for (uint32_t x = 0; x < width; ++x) sortedKeys[y * frame.width + x] = scratch.keys[labels[x]];
     }
+    const uint32_t rowStart = static_cast<uint32_t>(y) * width;
+    for (uint32_t x = 0; x < width; ++x) labels[x] += rowStart;
+}
+
+std::vector<RowScratch> RowScratchOf(const DeepFrame& frame, const SortOptions& options, const SortWorkers& workers)
+{
+    return ScratchOfWorkers<RowScratch>(workers, [&] { return RowScratch(frame.width, options); });
+}
+
+// The rows, a band of them at a time.
+void SortRowOrder(const DeepFrame& frame, std::vector<RowScratch>& scratch, uint32_t* order, int32_t* sortedKeys,
+                  const SortWorkers& workers)
+{
+    auto sortBand = [&](int64_t band, int32_t worker) {
+        for (int64_t y = band * kBandRows; y < std::min(frame.height, (band + 1) * kBandRows); ++y) {
+            SortRowLabels(frame, y, scratch[static_cast<size_t>(worker)], order, sortedKeys);
+        }
+    };
+    SpreadPieces(workers, (frame.height + kBandRows - 1) / kBandRows, sortBand);
 }
 
 // The pixels of one block of columns: a frame narrower than a block takes no more.
@@ -137,57 +174,91 @@ void KeyColumns(const DeepFrame& frame, const SortOptions& options, int64_t x0, 
     }
 }
 
-void SortColumnOrder(const DeepFrame& frame, const SortOptions& options, uint32_t* order)
+std::vector<ColumnBlocks> ColumnScratchOf(const DeepFrame& frame, const SortOptions& options,
+                                          const SortWorkers& workers)
 {
-    ColumnBlocks blocks(frame.width, frame.height, options);
-    for (int64_t x0 = 0; x0 < frame.width; x0 += kBlockColumns) {
-        const int64_t columns = std::min(kBlockColumns, frame.width - x0);
-        KeyColumns(frame, blocks.options, x0, columns, blocks.keys.get());
-        blocks.Sort(columns);
-        const uint32_t rowStep = static_cast<uint32_t>(frame.width);
-        for (int64_t c = 0; c < columns; ++c) {
-            uint32_t* column = blocks.labels.get() + c * frame.height;
-            const uint32_t first = static_cast<uint32_t>(c * frame.height), x = static_cast<uint32_t>(x0 + c);
-            for (int64_t y = 0; y < frame.height; ++y) column[y] = (column[y] - first) * rowStep + x;
-        }
-        blocks.WriteTo(order, x0, columns);
+    return ScratchOfWorkers<ColumnBlocks>(workers, [&] { return ColumnBlocks(frame.width, frame.height, options); });
+}
+
+int64_t BlockCount(int64_t width)
+{
+    return (width + kBlockColumns - 1) / kBlockColumns;
+}
+
+void SortColumnBlock(const DeepFrame& frame, int64_t x0, ColumnBlocks& blocks, uint32_t* order)
+{
+    const int64_t columns = std::min(kBlockColumns, frame.width - x0);
+    KeyColumns(frame, blocks.options, x0, columns, blocks.keys.get());
+    blocks.Sort(columns);
+    const uint32_t rowStep = static_cast<uint32_t>(frame.width);
+    for (int64_t c = 0; c < columns; ++c) {
+        uint32_t* column = blocks.labels.get() + c * frame.height;
+        const uint32_t first = static_cast<uint32_t>(c * frame.height), x = static_cast<uint32_t>(x0 + c);
+        for (int64_t y = 0; y < frame.height; ++y) column[y] = (column[y] - first) * rowStep + x;
     }
+    blocks.WriteTo(order, x0, columns);
+}
+
+void SortColumnOrder(const DeepFrame& frame, const SortOptions& options, uint32_t* order, const SortWorkers& workers)
+{
+    std::vector<ColumnBlocks> blocks = ColumnScratchOf(frame, options, workers);
+    auto sortBlock = [&](int64_t block, int32_t worker) {
+        SortColumnBlock(frame, block * kBlockColumns, blocks[static_cast<size_t>(worker)], order);
+    };
+    SpreadPieces(workers, BlockCount(frame.width), sortBlock);
+}
+
+// A block of columns of what the row sort made: keyed by the keys the row sort
+// left in each place, and labelled as places, which `rowOrder` (the row sort's
+// order of the block) turns into pixel indices.
+void SortPlaceBlock(int64_t width, int64_t height, int64_t x0, const int32_t* placeKeys, ColumnBlocks& blocks,
+                    uint32_t* rowOrder, uint32_t* order)
+{
+    const int64_t columns = std::min(kBlockColumns, width - x0);
+    const auto columnsOf = [&](unsigned char* target, const void* source) {
+        TransposePixels(target, static_cast<size_t>(height), static_cast<const unsigned char*>(source),
+                        static_cast<size_t>(width), static_cast<size_t>(height), static_cast<size_t>(columns));
+    };
+    columnsOf(reinterpret_cast<unsigned char*>(blocks.keys.get()), placeKeys + x0);
+    columnsOf(reinterpret_cast<unsigned char*>(rowOrder), order + x0);
+    blocks.Sort(columns);
+    uint32_t* labels = blocks.labels.get();
+    for (int64_t i = 0; i < columns * height; ++i) labels[i] = rowOrder[labels[i]];
+    blocks.WriteTo(order, x0, columns);
 }
 
 // Both passes (and an Orientation without a name, which the engine reads as both)
-// sort the rows, then the columns of what the rows became: keyed by the keys the
-// row sort left in each place, and labelled as places, which the row sort's
-// order turns into pixel indices.
-void SortBothOrder(const DeepFrame& frame, const SortOptions& options, uint32_t* order)
+// sort the rows, then the columns of what the rows became; the column pass begins
+// once every row is sorted.
+void SortBothOrder(const DeepFrame& frame, const SortOptions& options, uint32_t* order, const SortWorkers& workers)
 {
     const int64_t width = frame.width, height = frame.height;
     std::unique_ptr<int32_t[]> placeKeys(new int32_t[static_cast<size_t>(width * height)]);
-    ColumnBlocks blocks(width, height, options);
-    std::unique_ptr<uint32_t[]> rowOrder(new uint32_t[BlockPixels(width, height)]);
-    SortRowOrder(frame, options, order, placeKeys.get());
-    for (int64_t x0 = 0; x0 < width; x0 += kBlockColumns) {
-        const int64_t columns = std::min(kBlockColumns, width - x0);
-        const auto columnsOf = [&](unsigned char* target, const void* source) {
-            TransposePixels(target, static_cast<size_t>(height), static_cast<const unsigned char*>(source),
-                            static_cast<size_t>(width), static_cast<size_t>(height), static_cast<size_t>(columns));
-        };
-        columnsOf(reinterpret_cast<unsigned char*>(blocks.keys.get()), placeKeys.get() + x0);
-        columnsOf(reinterpret_cast<unsigned char*>(rowOrder.get()), order + x0);
-        blocks.Sort(columns);
-        uint32_t* labels = blocks.labels.get();
-        for (int64_t i = 0; i < columns * height; ++i) labels[i] = rowOrder[labels[i]];
-        blocks.WriteTo(order, x0, columns);
-    }
+    std::vector<RowScratch> rows = RowScratchOf(frame, options, workers);
+    std::vector<ColumnBlocks> blocks = ColumnScratchOf(frame, options, workers);
+    const size_t blockPixels = BlockPixels(width, height);
+    std::unique_ptr<uint32_t[]> rowOrders(new uint32_t[blockPixels * blocks.size()]);
+    SortRowOrder(frame, rows, order, placeKeys.get(), workers);
+    if (StopAsked(workers)) return;
+    auto sortBlock = [&](int64_t block, int32_t worker) {
+        SortPlaceBlock(width, height, block * kBlockColumns, placeKeys.get(), blocks[static_cast<size_t>(worker)],
+                       rowOrders.get() + blockPixels * static_cast<size_t>(worker), order);
+    };
+    SpreadPieces(workers, BlockCount(width), sortBlock);
 }
 
 }  // namespace
 
-void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint32_t* order)
+void SortLineOrder(const DeepFrame& frame, const RenderSettings& settings, uint32_t* order, const SortWorkers& workers)
 {
     const SortOptions options = MakeSortOptions(settings);
     switch (options.direction) {
-    case SortDirection::Row: SortRowOrder(frame, options, order, nullptr); break;
-    case SortDirection::Column: SortColumnOrder(frame, options, order); break;
-    default: SortBothOrder(frame, options, order); break;
+    case SortDirection::Row: {
+        std::vector<RowScratch> rows = RowScratchOf(frame, options, workers);
+        SortRowOrder(frame, rows, order, nullptr, workers);
+        break;
+    }
+    case SortDirection::Column: SortColumnOrder(frame, options, order, workers); break;
+    default: SortBothOrder(frame, options, order, workers); break;
     }
 }

@@ -14,6 +14,9 @@
 // sequence (rand itself there, RandSequence elsewhere), never seeded here and going
 // on from render to render, one sequence per thread (ShuffleWith in shuffle_with.h
 // takes any generator); the byte order does not matter to it.
+// Both frame forms share their work out among the workers (workers.h) with the
+// same result for any number of them; once stopped says stop, the rest is left
+// out and the result is unfinished.
 // Sorting may throw std::bad_alloc when working memory cannot be had; its input
 // is then left as it was.
 #pragma once
@@ -23,9 +26,10 @@
 
 #include "deep_frame.h"
 #include "pixel_rows.h"
+#include "workers.h"
 
 int32_t LumaKey(unsigned char red, unsigned char green, unsigned char blue);
-void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted);
+void SortPixelsByLuma(const PixelRows& frame, Pixel* sorted, const SortWorkers& workers = SerialWorkers());
 void SortPixelsByLuma(Pixel* pixels, size_t count, PixelOrder order);
-void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order);
+void SortIndicesByLuma(const DeepFrame& frame, uint32_t* order, const SortWorkers& workers = SerialWorkers());
 void ShufflePixels(Pixel* pixels, size_t count);
