@@ -267,6 +267,7 @@ void CheckRenders(Session& session)
     // The whole frame into packed rows: arranged in the output itself.
     CheckAgainstFrei0r(session, {0, 0, 0}, kFrame, 0, kFrame);
     CheckAgainstFrei0r(session, {3, 2, 1}, kFrame, 0, kFrame);
+    CheckAgainstFrei0r(session, {2, 1, 4}, kFrame, 0, kFrame);
     // An output larger than the Source frame: transparent black around it.
     const OfxRectI larger{kFrame.x1 - 2, kFrame.y1 - 2, kFrame.x2 + 2, kFrame.y2 + 3};
     CheckAgainstFrei0r(session, {0, 0, 0}, larger, 0, larger);
