@@ -34,6 +34,20 @@ void FetchRows(const FrameStretch& stretch, size_t firstRow, size_t endRow)
 #endif
 }
 
+// Where the picture's top row of a frame laid out like the image lies, and the
+// byte step to the row below it in the picture.
+struct RowsFromTop {
+    unsigned char* top;
+    ptrdiff_t step;
+};
+
+RowsFromTop FromTop(const unsigned char* first, ptrdiff_t rowBytes, const SortImage& image)
+{
+    auto* memory = const_cast<unsigned char*>(first);
+    if (!image.rowsBottomUp) return {memory, rowBytes};
+    return {memory + static_cast<ptrdiff_t>(image.height - 1) * rowBytes, -rowBytes};
+}
+
 }  // namespace
 
 void CopySourceRows(const SortSource& from, const SortImage& image, size_t firstRow, size_t rowCount)
@@ -53,8 +67,10 @@ unsigned char* ExtractLines(const SortSource& from, const SortImage& image, cons
         }
         return image.pixels + static_cast<size_t>(firstLine) * image.width * kPixelBytes;
     }
-    TransposePixels(pass.scratch.block, image.height, PixelAt(from.pixels, static_cast<size_t>(firstLine)),
-                    from.rowBytes / kPixelBytes, image.height, static_cast<size_t>(lineCount));
+    const RowsFromTop rows = FromTop(from.pixels, static_cast<ptrdiff_t>(from.rowBytes), image);
+    TransposeRows(pass.scratch.block, static_cast<ptrdiff_t>(image.height * kPixelBytes),
+                  PixelAt(rows.top, static_cast<size_t>(firstLine)), rows.step, image.height,
+                  static_cast<size_t>(lineCount));
     return pass.scratch.block;
 }
 
@@ -88,7 +104,8 @@ void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstL
                   const unsigned char* lines)
 {
     if (pass.direction == SortDirection::Column) {
-        TransposePixels(PixelAt(image.pixels, static_cast<size_t>(firstLine)), image.width, lines, image.height,
-                        static_cast<size_t>(lineCount), image.height);
+        const RowsFromTop rows = FromTop(image.pixels, static_cast<ptrdiff_t>(image.width * kPixelBytes), image);
+        TransposeRows(PixelAt(rows.top, static_cast<size_t>(firstLine)), rows.step, lines,
+                      static_cast<ptrdiff_t>(image.height * kPixelBytes), static_cast<size_t>(lineCount), image.height);
     }
 }

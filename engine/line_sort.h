@@ -38,6 +38,11 @@
 // pixel r * sourceStride + c, strides in pixels. It works tile by tile so that
 // both sides stay in cache. The grids must not overlap.
 //
+// Rows stored bottom-up (SortImage::rowsBottomUp), as OpenFX hosts store them:
+// the picture's top row is the image's last in memory, and a source's rows lie
+// the same way. The sort is the picture's, as if its rows were stored top-down:
+// columns are sorted from the picture's top. Rows are sorted where they lie.
+//
 // Spreading a sort over threads: SortWorkers describes the caller's. run(context,
 // work, argument) must call work(argument, w) once for every w from 0 to count -
 // 1, on threads of its own or one after another, and return when all have
@@ -72,7 +77,8 @@ struct SortImage {
     unsigned char* pixels;
     uint32_t width;
     uint32_t height;
-    int32_t channels;  // set to 4 by the caller; a pixel is always 4 bytes
+    int32_t channels;           // set to 4 by the caller; a pixel is always 4 bytes
+    bool rowsBottomUp = false;  // the picture's top row is the last in memory
 };
 
 struct SortOptions {

@@ -163,6 +163,12 @@ void ForEachLine(unsigned char* lines, int32_t lineCount, const LineSorter& pass
 void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstLine, int32_t lineCount,
                   const unsigned char* lines);
 
+// TransposePixels with rows given by their byte distance, which may be negative
+// (rows that run bottom-up): source row r starts sourceRowBytes * r bytes from
+// source, target row c targetRowBytes * c bytes from target.
+void TransposeRows(unsigned char* target, ptrdiff_t targetRowBytes, const unsigned char* source,
+                   ptrdiff_t sourceRowBytes, size_t rows, size_t columns);
+
 // Sorts count consecutive pixels ascending by their stored keys, stably: pixels
 // with equal keys keep their order. keys[i] is the key of pixel i, from 0 to the
 // pass's keyLimit; the keys are left in an unspecified order. Works in the

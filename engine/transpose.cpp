@@ -16,11 +16,23 @@ namespace {
 constexpr size_t kTile = 16;
 constexpr size_t kBlock = 4;
 
+// Row r of the source starts sourceRowBytes * r bytes from source, and row c of
+// the target targetRowBytes * c bytes from target; either may be negative, for
+// rows that run bottom-up.
 struct Grid {
     unsigned char* target;
-    size_t targetStride;
+    ptrdiff_t targetRowBytes;
     const unsigned char* source;
-    size_t sourceStride;
+    ptrdiff_t sourceRowBytes;
+
+    const unsigned char* From(size_t row, size_t column) const
+    {
+        return source + static_cast<ptrdiff_t>(row) * sourceRowBytes + column * kPixelBytes;
+    }
+    unsigned char* To(size_t column, size_t row) const
+    {
+        return target + static_cast<ptrdiff_t>(column) * targetRowBytes + row * kPixelBytes;
+    }
 };
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -29,12 +41,10 @@ struct Grid {
 void TransposeBlock(const Grid& grid, size_t row, size_t column)
 {
     const auto load = [&grid, row, column](size_t r) {
-        return _mm_loadu_si128(
-            reinterpret_cast<const __m128i*>(PixelAt(grid.source, (row + r) * grid.sourceStride + column)));
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(grid.From(row + r, column)));
     };
     const auto store = [&grid, row, column](size_t c, __m128i pixels) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(PixelAt(grid.target, (column + c) * grid.targetStride + row)),
-                         pixels);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(grid.To(column + c, row)), pixels);
     };
     const __m128i a = load(0), b = load(1), c = load(2), d = load(3);  // rows a0 a1 a2 a3 and so on
     const __m128i rows01Low = _mm_unpacklo_epi32(a, b);                // a0 b0 a1 b1
@@ -51,19 +61,18 @@ void TransposeBlock(const Grid& grid, size_t row, size_t column)
 {
     uint32_t rows[kBlock][kBlock];
     for (size_t r = 0; r < kBlock; ++r) {
-        std::memcpy(rows[r], PixelAt(grid.source, (row + r) * grid.sourceStride + column), sizeof rows[r]);
+        std::memcpy(rows[r], grid.From(row + r, column), sizeof rows[r]);
     }
     for (size_t c = 0; c < kBlock; ++c) {
         const uint32_t column4[kBlock] = {rows[0][c], rows[1][c], rows[2][c], rows[3][c]};
-        std::memcpy(PixelAt(grid.target, (column + c) * grid.targetStride + row), column4, sizeof column4);
+        std::memcpy(grid.To(column + c, row), column4, sizeof column4);
     }
 }
 #endif
 
 void TransposeOne(const Grid& grid, size_t row, size_t column)
 {
-    StorePixel(PixelAt(grid.target, column * grid.targetStride + row),
-               LoadPixel(PixelAt(grid.source, row * grid.sourceStride + column)));
+    StorePixel(grid.To(column, row), LoadPixel(grid.From(row, column)));
 }
 
 // The tile's whole 4 x 4 blocks first, then its ragged right and bottom edges.
@@ -93,7 +102,14 @@ void TransposeTile(const Grid& grid, size_t firstRow, size_t firstColumn, size_t
 void TransposePixels(unsigned char* target, size_t targetStride, const unsigned char* source, size_t sourceStride,
                      size_t rows, size_t columns)
 {
-    const Grid grid{target, targetStride, source, sourceStride};
+    TransposeRows(target, static_cast<ptrdiff_t>(targetStride * kPixelBytes), source,
+                  static_cast<ptrdiff_t>(sourceStride * kPixelBytes), rows, columns);
+}
+
+void TransposeRows(unsigned char* target, ptrdiff_t targetRowBytes, const unsigned char* source,
+                   ptrdiff_t sourceRowBytes, size_t rows, size_t columns)
+{
+    const Grid grid{target, targetRowBytes, source, sourceRowBytes};
     // The short side is crossed whole before moving along the long side, so that
     // each stretch of the long side is visited once: a block of frame rows is
     // read or written in full while its cache lines and pages are at hand.

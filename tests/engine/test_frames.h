@@ -77,6 +77,36 @@ inline Frame SortedWith(const Frame& frame, uint32_t width, uint32_t height, con
     return image;
 }
 
+// The frame's rows in the opposite order.
+inline Frame Flipped(Frame frame, uint32_t width, uint32_t height)
+{
+    for (uint32_t row = 0; row < height / 2; ++row) {
+        std::swap_ranges(frame.begin() + row * width, frame.begin() + (row + 1) * width,
+                         frame.begin() + (height - 1 - row) * width);
+    }
+    return frame;
+}
+
+// The frame stored bottom-up, sorted so (rowsBottomUp) in place and, on three
+// workers, from a source stored the same way; each result turned back top-down.
+inline std::array<Frame, 2> SortedBottomUp(const Frame& frame, uint32_t width, uint32_t height,
+                                           const SortOptions& options)
+{
+    const Frame stored = Flipped(frame, width, height);
+    Frame inPlace = stored, fromSource(frame.size());
+    unsigned char* first = inPlace.empty() ? nullptr : inPlace.front().data();
+    SortLines(SortImage{first, width, height, 4, true}, options);
+    const SortWorkers workers{3,
+                              [](void*, void (*work)(void*, int32_t), void* argument) {
+                                  for (int32_t w = 2; w >= 0; --w) work(argument, w);
+                              },
+                              nullptr, nullptr};
+    SortLinesFromWith(SortSource{stored.empty() ? nullptr : stored.front().data(), size_t{width} * 4},
+                      SortImage{fromSource.empty() ? nullptr : fromSource.front().data(), width, height, 4, true},
+                      options, workers);
+    return {Flipped(inPlace, width, height), Flipped(fromSource, width, height)};
+}
+
 // The frame sorted row by row through one RowSorter, whose options the caller
 // changes as soon as the sorter is made; null when the sorter cannot be made.
 inline std::unique_ptr<Frame> RowSorted(Frame frame, uint32_t width, uint32_t height, SortOptions options)
