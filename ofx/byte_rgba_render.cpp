@@ -54,14 +54,13 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
     const SortWorkers& workers = threads.Workers();
     try {
         if (ArrangesInOutput(request)) {
-            // An 8-bit RGBA frame stays in RGBA order in every Mode. Rows sorted
-            // alone come out the same in either row order, so they are sorted in
-            // the images' own, bottom-up, with nothing to turn.
+            // An 8-bit RGBA frame stays in RGBA order in every Mode. Lines are
+            // sorted in the images' own bottom-up rows, with nothing to turn.
             auto* arranged = reinterpret_cast<Pixel*>(request.output.data);
-            if (SortsRowsAlone(request.settings)) {
+            if (SortsLines(request.settings)) {
                 const PixelRows rows{reinterpret_cast<const Pixel*>(request.source.data), request.source.rowBytes,
                                      frame.width, frame.height, PixelOrder::Rgba};
-                ArrangeFrame(rows, request.settings, arranged, workers);
+                ArrangeLinesBottomUp(rows, request.settings, arranged, workers);
                 return kOfxStatOK;
             }
             Arrange(frame, request, arranged, workers);

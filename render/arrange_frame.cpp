@@ -20,12 +20,14 @@ bool IsWholeFrameMode(Mode mode)
 // first column pass measured faster on a plain copy, made in row order, than
 // gathering from the input, and an input in another order is copied to convert it.
 void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
-                      const SortWorkers& workers)
+                      const SortWorkers& workers, bool rowsBottomUp = false)
 {
     const SortImage image{reinterpret_cast<unsigned char*>(arranged), static_cast<uint32_t>(input.width),
-                          static_cast<uint32_t>(input.height), 4};
+                          static_cast<uint32_t>(input.height), 4, rowsBottomUp};
     SortSource source{reinterpret_cast<const unsigned char*>(input.first), static_cast<size_t>(input.rowBytes)};
-    if (input.order != PixelOrder::Rgba || settings.orientation == Orientation::Column) {
+    // The engine reads a source's rows in steps it takes as unsigned: rows that
+    // run the other way are copied first.
+    if (input.order != PixelOrder::Rgba || settings.orientation == Orientation::Column || input.rowBytes < 0) {
         CopyRows(input, arranged, PixelOrder::Rgba, workers);
         source = SortSource{image.pixels, static_cast<size_t>(input.width) * sizeof(Pixel)};
     }
@@ -33,6 +35,11 @@ void SortLinesOfFrame(const PixelRows& input, const RenderSettings& settings, Pi
 }
 
 }  // namespace
+
+bool SortsLines(const RenderSettings& settings)
+{
+    return !IsWholeFrameMode(settings.mode);
+}
 
 bool SortsRowsAlone(const RenderSettings& settings)
 {
@@ -58,4 +65,10 @@ PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, 
         return input.order;
     default: SortLinesOfFrame(input, settings, arranged, workers); return PixelOrder::Rgba;
     }
+}
+
+void ArrangeLinesBottomUp(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
+                          const SortWorkers& workers)
+{
+    SortLinesOfFrame(input, settings, arranged, workers, true);
 }

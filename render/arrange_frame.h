@@ -15,6 +15,12 @@
 // sequence of draws and stays on the calling thread); once the workers' stopped
 // says stop, the rest of the work is left out and `arranged` is left unfinished.
 //
+// ArrangeLinesBottomUp does the same for a line Mode (SortsLines) on a frame
+// whose rows are stored bottom-up, as OpenFX hosts store them: `input` lists its
+// rows in memory order (its first row is the picture's bottom one), and
+// `arranged` receives the arranged rows in that order too, in the engine's RGBA
+// order. The arrangement is the picture's: columns are sorted from its top.
+//
 // CanArrange is false for a frame too large for the engine to address; such a
 // frame must not be handed to ArrangeFrame. ArrangeFrame may throw std::bad_alloc,
 // and then has written nothing to `arranged`.
@@ -24,7 +30,10 @@
 #include "render_settings.h"
 #include "workers.h"
 
+bool SortsLines(const RenderSettings& settings);
 bool SortsRowsAlone(const RenderSettings& settings);
 bool CanArrange(const PixelRows& input, const RenderSettings& settings);
 PixelOrder ArrangeFrame(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
                         const SortWorkers& workers = SerialWorkers());
+void ArrangeLinesBottomUp(const PixelRows& input, const RenderSettings& settings, Pixel* arranged,
+                          const SortWorkers& workers);
