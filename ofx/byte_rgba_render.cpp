@@ -21,9 +21,9 @@ bool SameRect(const OfxRectI& a, const OfxRectI& b)
 }
 
 // The output can hold the arranged frame itself when the whole of it is the
-// window, in the frame's place, rows packed, apart from the source: the frame is
-// then arranged into it top row first and turned the right way up, with no
-// working copy (whose fresh pages took longer than the turn).
+// window, in the frame's place, rows packed, apart from the source: then no
+// working copy is needed (its fresh pages cost more than the whole sort of a
+// row Mode).
 bool ArrangesInOutput(const RenderRequest& request)
 {
     const OfxRectI& frame = request.source.bounds;

@@ -4,7 +4,8 @@
 // is written: each pixel from the arranged frame where the Source frame has one
 // and transparent black where it has none. When the window is the whole frame,
 // in its place, and the output's rows are packed, the frame is arranged in the
-// output itself and turned the right way up there. Random orders the frame by its time
+// output itself: the line Modes in the images' own bottom-up rows, the others
+// top row first and then turned the right way up. Random orders the frame by its time
 // (ShuffleByTime), so that a frame renders alike every time.
 //
 // The render action has checked both images' layout and that the target is not
