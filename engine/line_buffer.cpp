@@ -34,18 +34,17 @@ void FetchRows(const FrameStretch& stretch, size_t firstRow, size_t endRow)
 #endif
 }
 
-// Where the picture's top row of a frame laid out like the image lies, and the
-// byte step to the row below it in the picture.
+// How far from a frame's first row in memory, laid out like the image, its
+// picture's top row lies, and the byte step to the row below it in the picture.
 struct RowsFromTop {
-    unsigned char* top;
+    ptrdiff_t top;
     ptrdiff_t step;
 };
 
-RowsFromTop FromTop(const unsigned char* first, ptrdiff_t rowBytes, const SortImage& image)
+RowsFromTop FromTop(ptrdiff_t rowBytes, const SortImage& image)
 {
-    auto* memory = const_cast<unsigned char*>(first);
-    if (!image.rowsBottomUp) return {memory, rowBytes};
-    return {memory + static_cast<ptrdiff_t>(image.height - 1) * rowBytes, -rowBytes};
+    if (!image.rowsBottomUp) return {0, rowBytes};
+    return {static_cast<ptrdiff_t>(image.height - 1) * rowBytes, -rowBytes};
 }
 
 }  // namespace
@@ -67,9 +66,9 @@ unsigned char* ExtractLines(const SortSource& from, const SortImage& image, cons
         }
         return image.pixels + static_cast<size_t>(firstLine) * image.width * kPixelBytes;
     }
-    const RowsFromTop rows = FromTop(from.pixels, static_cast<ptrdiff_t>(from.rowBytes), image);
+    const RowsFromTop rows = FromTop(static_cast<ptrdiff_t>(from.rowBytes), image);
     TransposeRows(pass.scratch.block, static_cast<ptrdiff_t>(image.height * kPixelBytes),
-                  PixelAt(rows.top, static_cast<size_t>(firstLine)), rows.step, image.height,
+                  PixelAt(from.pixels + rows.top, static_cast<size_t>(firstLine)), rows.step, image.height,
                   static_cast<size_t>(lineCount));
     return pass.scratch.block;
 }
@@ -104,8 +103,8 @@ void RestoreLines(const SortImage& image, const LineSorter& pass, int32_t firstL
                   const unsigned char* lines)
 {
     if (pass.direction == SortDirection::Column) {
-        const RowsFromTop rows = FromTop(image.pixels, static_cast<ptrdiff_t>(image.width * kPixelBytes), image);
-        TransposeRows(PixelAt(rows.top, static_cast<size_t>(firstLine)), rows.step, lines,
+        const RowsFromTop rows = FromTop(static_cast<ptrdiff_t>(image.width * kPixelBytes), image);
+        TransposeRows(PixelAt(image.pixels + rows.top, static_cast<size_t>(firstLine)), rows.step, lines,
                       static_cast<ptrdiff_t>(image.height * kPixelBytes), static_cast<size_t>(lineCount), image.height);
     }
 }

@@ -6,11 +6,9 @@
 
 #include "line_sort_internal.h"
 
-namespace {
-
 // A pass whose record or scratch cannot be allocated is left out of the chain,
 // and the frame stays as the previous pass left it.
-LineSorter* MakeChain(const SortImage& image, const SortOptions& options)
+LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
 {
     switch (options.direction) {
     case SortDirection::Row: return MakeLineSorter(image, options, SortDirection::Row);
@@ -27,25 +25,11 @@ LineSorter* MakeChain(const SortImage& image, const SortOptions& options)
     }
 }
 
-void RunPass(const SortSource& from, const SortImage& image, const LineSorter& pass)
-{
-    RunPassLines(from, image, pass, 0, pass.lineCount, nullptr);
-}
-
-void RunPasses(const LineSorter* first, const SortImage& image)
-{
-    for (const LineSorter* pass = first; pass != nullptr; pass = pass->next) {
-        RunPass(InPlace(image), image, *pass);
-    }
-}
-
-}  // namespace
-
 bool RunPassLines(const SortSource& from, const SortImage& image, const LineSorter& pass, int32_t firstLine,
                   int32_t endLine, const SortWorkers* workers)
 {
     while (firstLine < endLine) {
-        if (workers != nullptr && workers->stopped != nullptr && workers->stopped(workers->context)) return false;
+        if (workers != nullptr && StopAsked(*workers)) return false;
         const int32_t lineCount = std::min(pass.blockLines, endLine - firstLine);
         unsigned char* lines = ExtractLines(from, image, pass, firstLine, lineCount);
         ForEachLine(lines, lineCount, pass, FetchWhileSorting(from, image, pass, firstLine, lineCount));
@@ -55,18 +39,13 @@ bool RunPassLines(const SortSource& from, const SortImage& image, const LineSort
     return true;
 }
 
-LineSorter* MakePassChain(const SortImage& image, const SortOptions& options)
-{
-    return MakeChain(image, options);
-}
-
 void SortLines(const SortImage& image, const SortOptions& options)
 {
     if (image.width == 0 || image.height == 0) {
         return;
     }
-    LineSorter* chain = MakeChain(image, options);
-    RunPasses(chain, image);
+    LineSorter* chain = MakePassChain(image, options);
+    RunChainFrom(InPlace(image), image, chain, options, nullptr);
     FreeLineSorters(chain);
 }
 
@@ -75,7 +54,7 @@ void SortLinesFrom(const SortSource& source, const SortImage& image, const SortO
     if (image.width == 0 || image.height == 0) {
         return;
     }
-    LineSorter* chain = MakeChain(image, options);
+    LineSorter* chain = MakePassChain(image, options);
     RunChainFrom(source, image, chain, options, nullptr);
     FreeLineSorters(chain);
 }

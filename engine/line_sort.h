@@ -118,3 +118,9 @@ struct SortWorkers {
 
 bool SortLinesFromWith(const SortSource& source, const SortImage& image, const SortOptions& options,
                        const SortWorkers& workers);
+
+// Whether the workers' stopped says stop.
+inline bool StopAsked(const SortWorkers& workers)
+{
+    return workers.stopped != nullptr && workers.stopped(workers.context);
+}

@@ -36,10 +36,14 @@ bool ArrangesInOutput(const RenderRequest& request)
            request.output.rowBytes == WidthOf(frame) * int64_t{sizeof(Pixel)} && apart;
 }
 
-PixelOrder Arrange(const PixelRows& frame, const RenderRequest& request, Pixel* arranged, const SortWorkers& workers)
+// An 8-bit RGBA frame stays in RGBA order in every Mode.
+void Arrange(const PixelRows& frame, const RenderRequest& request, Pixel* arranged, const SortWorkers& workers)
 {
-    return request.settings.mode == Mode::Random ? ShuffleByTime(frame, request.time, arranged, workers)
-                                                 : ArrangeFrame(frame, request.settings, arranged, workers);
+    if (request.settings.mode == Mode::Random) {
+        ShuffleByTime(frame, request.time, arranged, workers);
+    } else {
+        ArrangeFrame(frame, request.settings, arranged, workers);
+    }
 }
 
 }  // namespace
@@ -54,8 +58,7 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
     const SortWorkers& workers = threads.Workers();
     try {
         if (ArrangesInOutput(request)) {
-            // An 8-bit RGBA frame stays in RGBA order in every Mode. Lines are
-            // sorted in the images' own bottom-up rows, with nothing to turn.
+            // Lines are sorted in the images' own bottom-up rows, with nothing to turn.
             auto* arranged = reinterpret_cast<Pixel*>(request.output.data);
             if (SortsLines(request.settings)) {
                 const PixelRows rows{reinterpret_cast<const Pixel*>(request.source.data), request.source.rowBytes,
@@ -69,10 +72,10 @@ OfxStatus RenderByteRgba(OfxImageEffectHandle effect, const RenderRequest& reque
         }
         const WorkingMemory memory(*Suites()->effect, effect, static_cast<size_t>(PixelCount(frame)) * sizeof(Pixel));
         auto* arranged = static_cast<Pixel*>(memory.Data());
-        const PixelOrder order = Arrange(frame, request, arranged, workers);
+        Arrange(frame, request, arranged, workers);
         // A render the host called off is of no use to it: nothing more is written.
         if (StopAsked(workers)) return kOfxStatOK;
-        WriteWindow(ArrangedFrame{arranged, order, request.source.bounds}, request.output, request.target, workers);
+        WriteWindow(ArrangedFrame{arranged, request.source.bounds}, request.output, request.target, workers);
     } catch (const std::bad_alloc&) {
         return ReportError(effect, kOfxStatErrMemory, "Talvenor ran out of memory for its working copy of the frame.");
     }

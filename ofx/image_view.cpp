@@ -65,7 +65,6 @@ DeepFrame TopDownFrame(const ImageView& view, const PixelFormat& format)
 
 PixelRows TopDownRows(const ImageView& view)
 {
-    const int64_t height = HeightOf(view.bounds);
-    const auto* top = view.data + (height - 1) * view.rowBytes;
-    return {reinterpret_cast<const Pixel*>(top), -view.rowBytes, WidthOf(view.bounds), height, PixelOrder::Rgba};
+    const DeepFrame frame = TopDownFrame(view, PixelFormat{ComponentDepth::Byte, 4});
+    return {static_cast<const Pixel*>(frame.first), frame.rowBytes, frame.width, frame.height, PixelOrder::Rgba};
 }

@@ -21,10 +21,9 @@ RandSequence SequenceOfTime(OfxTime time)
     return RandSequence(static_cast<uint32_t>(bits ^ (bits >> 32)));
 }
 
-PixelOrder ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers)
+void ShuffleByTime(const PixelRows& frame, OfxTime time, Pixel* arranged, const SortWorkers& workers)
 {
     CopyRows(frame, arranged, frame.order, workers);
     RandSequence sequence = SequenceOfTime(time);
     ShuffleWith(arranged, static_cast<size_t>(PixelCount(frame)), sequence, RandSequence::kMax);
-    return frame.order;
 }

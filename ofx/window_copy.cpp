@@ -1,8 +1,9 @@
-// The window's rows: the part the frame covers copied from the arranged frame in
-// RGBA order, the rest cleared. Rows are shared out among the workers.
+// The window's rows: the part the frame covers copied from the arranged frame,
+// the rest cleared. Rows are shared out among the workers.
 #include "window_copy.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "window_margins.h"
 
@@ -34,8 +35,7 @@ void WriteWindow(const ArrangedFrame& frame, const ImageView& output, const OfxR
             const Pixel* from = frame.pixels + arrangedRow * WidthOf(frame.bounds) + (cover.x1 - frame.bounds.x1);
             unsigned char* to = output.data + (y - output.bounds.y1) * output.rowBytes +
                                 (int64_t{cover.x1} - output.bounds.x1) * kBytesPerPixel;
-            ReorderPixels(from, frame.order, reinterpret_cast<Pixel*>(to), PixelOrder::Rgba,
-                          static_cast<size_t>(WidthOf(cover)));
+            std::memcpy(to, from, static_cast<size_t>(WidthOf(cover) * kBytesPerPixel));
         }
     };
     SpreadRows(workers, HeightOf(cover), copyRows);

@@ -43,7 +43,7 @@ bool SortsLines(const RenderSettings& settings)
 
 bool SortsRowsAlone(const RenderSettings& settings)
 {
-    return !IsWholeFrameMode(settings.mode) && settings.orientation == Orientation::Row;
+    return SortsLines(settings) && settings.orientation == Orientation::Row;
 }
 
 bool CanArrange(const PixelRows& input, const RenderSettings& settings)

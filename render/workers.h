@@ -14,8 +14,9 @@
 // shares rows, and asks StopAsked before each piece: once it says stop, the
 // pieces not yet begun are left out. The caller asks StopAsked afterwards and
 // discards what was made.
-// StopAsked says whether the workers' stopped says stop. WorkerCountOf is how
-// many workers a spread calls, so how many sets of scratch to take.
+// StopAsked (line_sort.h) says whether the workers' stopped says stop.
+// WorkerCountOf is how many workers a spread calls, so how many sets of scratch
+// to take.
 #pragma once
 
 #include <cstdint>
@@ -27,11 +28,6 @@ SortWorkers SerialWorkers();
 inline int32_t WorkerCountOf(const SortWorkers& workers)
 {
     return workers.count < 1 ? 1 : workers.count;
-}
-
-inline bool StopAsked(const SortWorkers& workers)
-{
-    return workers.stopped != nullptr && workers.stopped(workers.context);
 }
 
 template <typename Rows>
