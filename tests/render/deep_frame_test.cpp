@@ -1,8 +1,13 @@
 // Frames of every depth and component count, through OrderPixels and
 // WriteArrangedWindow, checked against ArrangeFrame on the frame's 8-bit values:
-// the same arrangement, every pixel moved whole and bit for bit.
+// the same arrangement, every pixel moved whole and bit for bit; and both paths
+// shared out among 3 and 8 workers, run one after another last first (a share
+// that leaned on an earlier one would show), giving the serial bytes, and
+// stopping when asked. (The OpenFX face's test runs them on real threads, under
+// ThreadSanitizer too.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -14,6 +19,27 @@
 #include "pixel_permutation.h"
 
 namespace {
+
+// Workers on the calling thread, the last first; with stopAfter >= 0 they say
+// stop from that many asks on. They count the asks.
+struct TestWorkers {
+    TestWorkers(int32_t count, int stopAfter = -1) : count(count), stopAfter(stopAfter) {}
+    SortWorkers Workers()
+    {
+        const auto run = [](void* context, void (*work)(void*, int32_t), void* argument) {
+            for (int32_t w = static_cast<TestWorkers*>(context)->count - 1; w >= 0; --w) work(argument, w);
+        };
+        const auto stopped = [](void* context) {
+            auto& self = *static_cast<TestWorkers*>(context);
+            return self.stopAfter >= 0 && self.asks++ >= self.stopAfter;
+        };
+        return SortWorkers{count, run, stopped, this};
+    }
+    int32_t count;
+    int stopAfter;
+    int asks = 0;
+};
+const int32_t kWorkerCounts[] = {3, 8};
 
 // 161 * (1.0 / 161) falls short of 1, as row indices split through a reciprocal
 // do, and 161 columns are more than a column sort keys in one block.
@@ -66,10 +92,10 @@ DeepImage Deepen(const std::vector<Pixel>& rgba, int64_t width, const Format& fo
     return image;
 }
 
-std::vector<Pixel> VariedFrame(uint32_t seed)
+std::vector<Pixel> VariedFrame(uint32_t seed, int64_t width = kWidth, int64_t height = kHeight)
 {
     std::mt19937 random(seed);
-    std::vector<Pixel> frame(kWidth * kHeight);
+    std::vector<Pixel> frame(static_cast<size_t>(width * height));
     for (size_t i = 0; i < frame.size(); ++i) {
         const int level = static_cast<int>(random() % 256);
         // Greys in stretches, so that keys tie and runs form, between random colours.
@@ -78,14 +104,37 @@ std::vector<Pixel> VariedFrame(uint32_t seed)
     return frame;
 }
 
+// The order, serial and, the same, on every count of workers: each input pixel used once.
 std::vector<uint32_t> OrderOf(const DeepFrame& frame, const RenderSettings& settings, std::mt19937& random)
 {
     std::vector<uint32_t> order(static_cast<size_t>(frame.width * frame.height));
+    const std::mt19937 start = random;
     OrderPixels(frame, settings, random, UINT32_MAX, order.data());
+    for (int32_t count : kWorkerCounts) {
+        std::mt19937 again = start;
+        TestWorkers workers(count);
+        std::vector<uint32_t> shared(order.size());
+        OrderPixels(frame, settings, again, UINT32_MAX, shared.data(), workers.Workers());
+        EXPECT_EQ(shared, order) << count << " workers";
+    }
     std::vector<int> uses(order.size());
     for (uint32_t index : order) ++uses.at(index);
     for (size_t i = 0; i < uses.size(); ++i) EXPECT_EQ(uses[i], 1) << "input pixel " << i;
     return order;
+}
+
+// ArrangeFrame of an 8-bit frame, serial and, the same, on every count of workers.
+std::vector<Pixel> Arranged(const std::vector<Pixel>& frame, const RenderSettings& settings)
+{
+    const PixelRows rows{frame.data(), kWidth * 4, kWidth, kHeight, PixelOrder::Rgba};
+    std::vector<Pixel> arranged(frame.size()), shared(frame.size());
+    ArrangeFrame(rows, settings, arranged.data());
+    for (int32_t count : kWorkerCounts) {
+        TestWorkers workers(count);
+        ArrangeFrame(rows, settings, shared.data(), workers.Workers());
+        EXPECT_EQ(std::memcmp(shared.data(), arranged.data(), arranged.size() * 4), 0) << count << " workers";
+    }
+    return arranged;
 }
 
 // The window of the arranged frame, written into a fresh output of the format
@@ -96,7 +145,9 @@ void ExpectArrangedWindow(const DeepImage& input, const std::vector<uint32_t>& o
 {
     const auto written = [&](const DeepImage& from, const std::vector<uint32_t>& fromOrder) {
         DeepImage out = Blank(format, window.x1 - window.x0 + 2, window.y1 - window.y0 + 2);
-        WriteArrangedWindow(from.frame, fromOrder.data(), window, DeepRowsOut{PixelOf(out, 1, 1), out.frame.rowBytes});
+        TestWorkers workers(3);
+        WriteArrangedWindow(from.frame, fromOrder.data(), window, DeepRowsOut{PixelOf(out, 1, 1), out.frame.rowBytes},
+                            workers.Workers());
         return out.bytes;
     };
     std::vector<uint32_t> identity(order.size());
@@ -117,9 +168,7 @@ TEST(DeepFrames, ArrangeAsTheEightBitFrameInEveryModeAndFormat)
         for (Orientation orientation : {Orientation::Column, Orientation::Row, Orientation::Both}) {
             for (int comparator = 0; comparator < 5; ++comparator) {
                 const RenderSettings settings{mode, orientation, static_cast<Comparator>(comparator), 110};
-                std::vector<Pixel> arranged(frame.size());
-                ArrangeFrame(PixelRows{frame.data(), kWidth * 4, kWidth, kHeight, PixelOrder::Rgba}, settings,
-                             arranged.data());
+                const std::vector<Pixel> arranged = Arranged(frame, settings);
                 for (const Format& format : kFormats) {
                     SCOPED_TRACE(testing::Message() << "mode " << int(mode) << " orientation " << int(orientation)
                                                     << " comparator " << comparator << " depth " << int(format.depth)
@@ -173,9 +222,7 @@ TEST(DeepFrames, KeyByEightBitValuesAndMoveEveryBit)
         }
         for (Mode mode : {Mode::SimpleSort, Mode::Highlights, Mode::AllPixels}) {
             const RenderSettings settings{mode, Orientation::Both, Comparator::Average, 120};
-            std::vector<Pixel> arranged(eightBit.size());
-            ArrangeFrame(PixelRows{eightBit.data(), kWidth * 4, kWidth, kHeight, PixelOrder::Rgba}, settings,
-                         arranged.data());
+            const std::vector<Pixel> arranged = Arranged(eightBit, settings);
             const std::vector<uint32_t> order = OrderOf(input.frame, settings, random);
             DeepImage output = Blank(format, kWidth, kHeight);
             WriteArrangedWindow(
@@ -191,6 +238,39 @@ TEST(DeepFrames, KeyByEightBitValuesAndMoveEveryBit)
                 ASSERT_EQ(std::memcmp(moved.bytes, arranged[i].bytes, 4), 0)
                     << "mode " << int(mode) << " position " << i;
             }
+        }
+    }
+}
+
+// Once stopped says stop, each worker asks once more at most in each step, and a
+// whole render of a frame this size asks more often than that; stopped from the
+// first ask, the permutation path writes nothing.
+TEST(DeepFrames, WorkersStopWhenAsked)
+{
+    constexpr int64_t kStopWidth = 2048, kStopHeight = 400;
+    const std::vector<Pixel> pixels = VariedFrame(3, kStopWidth, kStopHeight);
+    const DeepImage input = Deepen(pixels, kStopWidth, Format{ComponentDepth::Float, 4, 0, false});
+    const PixelRows rows{pixels.data(), kStopWidth * 4, kStopWidth, kStopHeight, PixelOrder::Rgba};
+    constexpr int kStopAfter = 2, kMostAsksOnceStopped = kStopAfter + 3 * 3 + 2;
+    for (Mode mode : {Mode::SimpleSort, Mode::Highlights, Mode::AllPixels}) {
+        for (Orientation orientation : {Orientation::Column, Orientation::Row, Orientation::Both}) {
+            SCOPED_TRACE(testing::Message() << "mode " << int(mode) << " orientation " << int(orientation));
+            const RenderSettings settings{mode, orientation, Comparator::Max, 100};
+            std::vector<Pixel> arranged(pixels.size());
+            std::vector<uint32_t> order(pixels.size(), UINT32_MAX);
+            std::mt19937 random(1);
+            for (int stopAfter : {kStopAfter, 1 << 30}) {
+                TestWorkers arranging(3, stopAfter), ordering(3, stopAfter);
+                ArrangeFrame(rows, settings, arranged.data(), arranging.Workers());
+                OrderPixels(input.frame, settings, random, UINT32_MAX, order.data(), ordering.Workers());
+                const bool stops = stopAfter == kStopAfter;
+                EXPECT_EQ(arranging.asks <= kMostAsksOnceStopped, stops) << arranging.asks << " asks";
+                EXPECT_EQ(ordering.asks <= kMostAsksOnceStopped, stops) << ordering.asks << " asks";
+            }
+            TestWorkers stopped(3, 0);
+            std::fill(order.begin(), order.end(), UINT32_MAX);
+            OrderPixels(input.frame, settings, random, UINT32_MAX, order.data(), stopped.Workers());
+            EXPECT_EQ(order, std::vector<uint32_t>(pixels.size(), UINT32_MAX));
         }
     }
 }
