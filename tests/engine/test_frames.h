@@ -54,8 +54,9 @@ inline Frame SortedFrom(const Frame& frame, uint32_t width, uint32_t height, con
 // SortLinesFromWith from the frame into a fresh image, with `count` workers
 // taking turns on the calling thread, the last one first, so that a share that
 // leaned on another's within a pass would show; stopAfter blocks, it asks to stop.
+// bottomUp: the frame's rows are stored bottom-up (rowsBottomUp), the image's too.
 inline Frame SortedWith(const Frame& frame, uint32_t width, uint32_t height, const SortOptions& options, int32_t count,
-                        int32_t stopAfter = INT32_MAX, bool* finished = nullptr)
+                        int32_t stopAfter = INT32_MAX, bool* finished = nullptr, bool bottomUp = false)
 {
     struct Turns {
         int32_t count;
@@ -70,9 +71,9 @@ inline Frame SortedWith(const Frame& frame, uint32_t width, uint32_t height, con
         &turns,
     };
     Frame image(frame.size(), Pixel{0xAB, 0xCD, 0xEF, 0x01});
-    const bool ran = SortLinesFromWith(SortSource{frame.empty() ? nullptr : frame.front().data(), size_t{width} * 4},
-                                       SortImage{image.empty() ? nullptr : image.front().data(), width, height, 4},
-                                       options, workers);
+    const bool ran = SortLinesFromWith(
+        SortSource{frame.empty() ? nullptr : frame.front().data(), size_t{width} * 4},
+        SortImage{image.empty() ? nullptr : image.front().data(), width, height, 4, bottomUp}, options, workers);
     if (finished != nullptr) *finished = ran;
     return image;
 }
@@ -85,26 +86,6 @@ inline Frame Flipped(Frame frame, uint32_t width, uint32_t height)
                          frame.begin() + (height - 1 - row) * width);
     }
     return frame;
-}
-
-// The frame stored bottom-up, sorted so (rowsBottomUp) in place and, on three
-// workers, from a source stored the same way; each result turned back top-down.
-inline std::array<Frame, 2> SortedBottomUp(const Frame& frame, uint32_t width, uint32_t height,
-                                           const SortOptions& options)
-{
-    const Frame stored = Flipped(frame, width, height);
-    Frame inPlace = stored, fromSource(frame.size());
-    unsigned char* first = inPlace.empty() ? nullptr : inPlace.front().data();
-    SortLines(SortImage{first, width, height, 4, true}, options);
-    const SortWorkers workers{3,
-                              [](void*, void (*work)(void*, int32_t), void* argument) {
-                                  for (int32_t w = 2; w >= 0; --w) work(argument, w);
-                              },
-                              nullptr, nullptr};
-    SortLinesFromWith(SortSource{stored.empty() ? nullptr : stored.front().data(), size_t{width} * 4},
-                      SortImage{fromSource.empty() ? nullptr : fromSource.front().data(), width, height, 4, true},
-                      options, workers);
-    return {Flipped(inPlace, width, height), Flipped(fromSource, width, height)};
 }
 
 // The frame sorted row by row through one RowSorter, whose options the caller
