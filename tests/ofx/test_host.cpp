@@ -11,10 +11,10 @@
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include <dlfcn.h>
-
 #include <thread>
 #endif
+
+#include "library_loading.h"
 
 namespace {
 
@@ -250,15 +250,9 @@ OfxParamStruct* OfxParamSetStruct::Find(const std::string& name) const
 
 OfxPlugin* LoadPlugin(const char* path, int& pluginCount)
 {
-#if defined(_WIN32)
-    const HMODULE library = LoadLibraryA(path);
-    const auto find = [&](const char* name) { return reinterpret_cast<void*>(GetProcAddress(library, name)); };
-#else
-    void* library = dlopen(path, RTLD_LAZY | RTLD_LOCAL);
-    const auto find = [&](const char* name) { return dlsym(library, name); };
-#endif
-    const auto count = library ? reinterpret_cast<int (*)()>(find("OfxGetNumberOfPlugins")) : nullptr;
-    const auto plugin = library ? reinterpret_cast<OfxPlugin* (*)(int)>(find("OfxGetPlugin")) : nullptr;
+    void* library = OpenLibrary(path);
+    const auto count = library ? reinterpret_cast<int (*)()>(FindSymbol(library, "OfxGetNumberOfPlugins")) : nullptr;
+    const auto plugin = library ? reinterpret_cast<OfxPlugin* (*)(int)>(FindSymbol(library, "OfxGetPlugin")) : nullptr;
     if (!count || !plugin) {
         std::fprintf(stderr, "FAIL: %s: not loaded, or without the OpenFX entry points\n", path);
         return nullptr;
